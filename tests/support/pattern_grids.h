@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+// Test material of any size without the seed bank: a valid complete grid built from a
+// pattern, and a puzzle that keeps a spread of its cells.
+
+inline std::string AlphabetFor(int n) {
+    switch (n) {
+    case 3:
+        return "123456789";
+    case 4:
+        return "0123456789ABCDEF";
+    case 5:
+        return "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    default: {
+        std::string alphabet;
+        for (int i = 0; i < n * n; ++i)
+            alphabet += static_cast<char>('!' + i);
+        return alphabet;
+    }
+    }
+}
+
+// Cell (r, c) holds symbol (n*(r mod n) + r div n + c) mod N: every row, column and box
+// holds each symbol once.
+inline std::string PatternSolution(int n) {
+    const int side = n * n;
+    const std::string alphabet = AlphabetFor(n);
+    std::string text;
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c)
+            text += alphabet[(n * (r % n) + r / n + c) % side];
+    return text;
+}
+
+// The solution with every cell whose (r*7 + c*3) mod 5 is below 2 emptied to '?'.
+inline std::string PatternPuzzle(int n) {
+    const int side = n * n;
+    std::string text = PatternSolution(n);
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c)
+            if ((r * 7 + c * 3) % 5 < 2)
+                text[r * side + c] = '?';
+    return text;
+}
