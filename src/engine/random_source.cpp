@@ -53,11 +53,17 @@ std::uint32_t NextRandom(std::uint32_t range) {
     return static_cast<std::uint32_t>((static_cast<std::uint64_t>(randomState) * range) >> 32);
 }
 
-std::uint32_t GetRandomState() { return randomState; }
+std::uint32_t GetRandomState() {
+    return randomState;
+}
 
-void SetRandomState(std::uint32_t state) { randomState = state; }
+void SetRandomState(std::uint32_t state) {
+    randomState = state;
+}
 
-void SetMinuteOfHourSource(MinuteOfHourSource source) { minuteSource() = std::move(source); }
+void SetMinuteOfHourSource(MinuteOfHourSource source) {
+    minuteSource() = std::move(source);
+}
 
 int CurrentMinuteOfHour() {
     const auto& source = minuteSource();

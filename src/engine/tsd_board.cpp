@@ -58,8 +58,7 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
             }
     } else {
         // A size that does not fit the fixed grids: the board stays empty and failed.
-        SetError("Internal error: TsdBoard. Dimensione:" + std::to_string(n) +
-                 ": non gestita !");
+        SetError("Internal error: TsdBoard. Dimensione:" + std::to_string(n) + ": non gestita !");
     }
     InitRandom();
     LoadPuzzle(puzzleText, solutionText, alphabet);
@@ -107,9 +106,9 @@ void TsdBoard::ParsePuzzle() {
     // The relabelling of Genera needs a symbol in every solution cell.
     for (std::size_t pos = 0; pos < SolutionText.size(); ++pos)
         if (CharToSymbol(SolutionText[pos]) < 0) {
-            SetError("Generator Solution symbol expected at position:" + std::to_string(pos) +
-                     " received code:" +
-                     std::to_string(static_cast<unsigned char>(SolutionText[pos])));
+            SetError(
+                "Generator Solution symbol expected at position:" + std::to_string(pos) +
+                " received code:" + std::to_string(static_cast<unsigned char>(SolutionText[pos])));
             return;
         }
 
@@ -141,9 +140,13 @@ void TsdBoard::ExportCells(const CellMatrix& cells, CellGrid& grid) const {
             grid[r][c] = SymbolChar(cells[r][c]);
 }
 
-void TsdBoard::ExportPuzzle(CellGrid& grid) const { ExportCells(PuzzleCells, grid); }
+void TsdBoard::ExportPuzzle(CellGrid& grid) const {
+    ExportCells(PuzzleCells, grid);
+}
 
-void TsdBoard::ExportSolution(CellGrid& grid) const { ExportCells(SolutionCells, grid); }
+void TsdBoard::ExportSolution(CellGrid& grid) const {
+    ExportCells(SolutionCells, grid);
+}
 
 bool TsdBoard::IsSymbol(char ch) const {
     if (ch >= 'a' && ch <= 'z')
@@ -186,7 +189,9 @@ void TsdBoard::InitRandom() {
         NextRandom(2);
 }
 
-std::uint32_t TsdBoard::GetRandom(std::uint32_t range) { return NextRandom(range); }
+std::uint32_t TsdBoard::GetRandom(std::uint32_t range) {
+    return NextRandom(range);
+}
 
 std::int32_t TsdBoard::GetRandomIndex() {
     return static_cast<std::int32_t>(NextRandom(static_cast<std::uint32_t>(Dimension)));
@@ -218,15 +223,13 @@ TsdBoard::ReorderPerm TsdBoard::GetRandomGroupReorder() {
     return drawFrom(table, GetRandom(static_cast<std::uint32_t>(table.rowCount)));
 }
 
-void TsdBoard::GetRandomPermutation(std::int32_t count,
-                                    std::array<std::int32_t, 25>& permutation) {
+void TsdBoard::GetRandomPermutation(std::int32_t count, std::array<std::int32_t, 25>& permutation) {
     count = std::clamp(count, 0, 25);
     std::fill(permutation.begin(), permutation.begin() + count, -1);
     std::int32_t i = 0;
     while (i < count) {
         const std::int32_t v = GetRandomIndex();
-        if (std::find(permutation.begin(), permutation.begin() + i, v) !=
-            permutation.begin() + i)
+        if (std::find(permutation.begin(), permutation.begin() + i, v) != permutation.begin() + i)
             continue;
         permutation[i] = v;
         ++i;

@@ -1,1 +1,190 @@
+#include "engine/tsd_board.h"
+#include "support/pattern_grids.h"
+
 #include <gtest/gtest.h>
+
+namespace {
+
+const std::string kAlphabet9 = "123456789";
+const std::string kPuzzle9 =
+    "???1?7??????8????5????927?3????3???????4?156??1??5??9?5?2????1?9????5??????9??4?6";
+const std::string kSolution9 =
+    "835147629729863145641592783456239871397481562218756394562374918984615237173928456";
+
+TEST(BoardLoad, ValidTextsLoadCellByCell) {
+    TsdBoard board(3, kAlphabet9, kPuzzle9, kSolution9);
+    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
+    EXPECT_EQ(board.GetErrorText(), "");
+    EXPECT_EQ(board.PuzzleCell(0, 0), -1);
+    EXPECT_EQ(board.PuzzleCell(0, 3), 0);   // '1'
+    EXPECT_EQ(board.PuzzleCell(0, 5), 6);   // '7'
+    EXPECT_EQ(board.SolutionCell(0, 0), 7); // '8'
+    EXPECT_EQ(board.SolutionCell(8, 8), 5); // '6'
+}
+
+TEST(BoardLoad, DimensionFollowsTheBoxSize) {
+    for (int n : {3, 4, 5}) {
+        TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n));
+        EXPECT_FALSE(board.HasError()) << board.GetErrorText();
+        EXPECT_EQ(board.GetDimension(), n * n);
+        EXPECT_EQ(board.GetCellCount(), n * n * n * n);
+    }
+}
+
+TEST(BoardLoad, CellBoxNumbersBoxesRowByRow) {
+    TsdBoard board(3, kAlphabet9, kPuzzle9, kSolution9);
+    EXPECT_EQ(board.GetCellBox(4, 7), 5);
+    EXPECT_EQ(board.GetCellBox(0, 0), 0);
+    EXPECT_EQ(board.GetCellBox(8, 8), 8);
+    TsdBoard big(5, AlphabetFor(5), PatternPuzzle(5), PatternSolution(5));
+    for (int r = 0; r < 25; ++r)
+        for (int c = 0; c < 25; ++c)
+            ASSERT_EQ(big.GetCellBox(r, c), (r / 5) * 5 + c / 5) << r << "," << c;
+    EXPECT_EQ(big.GetBoxLeft(7), 10);
+    EXPECT_EQ(big.GetBoxTop(7), 5);
+}
+
+TEST(BoardLoad, FailureMessagesComeInTheOrderOfTheChecks) {
+    const std::string shortPuzzle = kPuzzle9.substr(0, 80);
+    {
+        TsdBoard board(3, "12345678", shortPuzzle, kSolution9);
+        EXPECT_TRUE(board.HasError());
+        EXPECT_EQ(board.GetErrorText(), "Chars length expected:9 received:8");
+    }
+    {
+        TsdBoard board(3, kAlphabet9, shortPuzzle, kSolution9 + "1");
+        EXPECT_EQ(board.GetErrorText(), "Generator Puzzle dimension expected:81 received:80");
+    }
+    {
+        TsdBoard board(4, AlphabetFor(4), PatternPuzzle(4), PatternSolution(4) + "00");
+        EXPECT_EQ(board.GetErrorText(), "Generator Solution dimension expected:256 received:258");
+    }
+}
+
+TEST(BoardLoad, FailedLoadKeepsGridsButStoresTheNewTexts) {
+    TsdBoard board(3, kAlphabet9, "1" + kPuzzle9.substr(1), kSolution9);
+    ASSERT_FALSE(board.HasError());
+    board.LoadPuzzle("short", kSolution9, "abc");
+    EXPECT_TRUE(board.HasError());
+    EXPECT_EQ(board.GetPuzzleText(), "SHORT");
+    EXPECT_EQ(board.GetSymbolAlphabet(), "ABC");
+    EXPECT_EQ(board.PuzzleCell(0, 0), 0) << "grid keeps the last parsed puzzle";
+}
+
+TEST(BoardLoad, FailedStateIsFinal) {
+    TsdBoard board(3, kAlphabet9, kPuzzle9.substr(0, 80), kSolution9);
+    ASSERT_TRUE(board.HasError());
+    const std::string message = board.GetErrorText();
+    for (int c = 0; c < 9; ++c)
+        EXPECT_EQ(board.PuzzleCell(0, c), -1) << "grids stay empty after a failed construction";
+
+    board.LoadPuzzle(kPuzzle9, kSolution9, kAlphabet9);
+    EXPECT_TRUE(board.HasError());
+    EXPECT_EQ(board.GetErrorText(), message);
+    EXPECT_EQ(board.PuzzleCell(0, 3), 0) << "valid texts are still parsed";
+
+    board.Genera();
+    EXPECT_TRUE(board.HasError());
+    EXPECT_EQ(board.GetErrorText(), message);
+}
+
+TEST(BoardLoad, LowerCaseMatchesAndExportsUpperCase) {
+    std::string puzzle = PatternPuzzle(4);
+    std::string solution = PatternSolution(4);
+    for (char& ch : puzzle)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    for (char& ch : solution)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    TsdBoard board(4, "0123456789abcdef", puzzle, solution);
+    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
+    EXPECT_EQ(board.GetSymbolAlphabet(), "0123456789ABCDEF");
+
+    CellGrid grid = MakeCellGrid();
+    board.ExportSolution(grid);
+    const std::string expected = PatternSolution(4);
+    for (int r = 0; r < 16; ++r)
+        for (int c = 0; c < 16; ++c)
+            ASSERT_EQ(grid[r][c], expected[r * 16 + c]);
+    EXPECT_TRUE(board.IsSymbol('f'));
+    EXPECT_TRUE(board.IsSymbol('F'));
+    EXPECT_FALSE(board.IsSymbol('G'));
+}
+
+TEST(BoardLoad, MarkersAndForeignCharactersAreEmptyCells) {
+    std::string puzzle = kSolution9;
+    const std::string empties = ".?- xZ#\x01\xff";
+    for (std::size_t i = 0; i < empties.size(); ++i)
+        puzzle[i] = empties[i];
+    TsdBoard board(3, kAlphabet9, puzzle, kSolution9);
+    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
+    CellGrid grid = MakeCellGrid('#');
+    board.ExportPuzzle(grid);
+    for (std::size_t i = 0; i < empties.size(); ++i)
+        EXPECT_EQ(grid[0][i], ' ') << "position " << i;
+    EXPECT_EQ(grid[1][0], kSolution9[9]);
+    for (char ch : std::string(".?- "))
+        EXPECT_FALSE(board.IsSymbol(ch));
+}
+
+TEST(BoardLoad, ExportsWriteExactlyTheCorner) {
+    for (int n : {3, 4, 5}) {
+        const int side = n * n;
+        TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n));
+        for (bool solution : {false, true}) {
+            CellGrid grid = MakeCellGrid('#');
+            solution ? board.ExportSolution(grid) : board.ExportPuzzle(grid);
+            const std::string text = solution ? PatternSolution(n) : PatternPuzzle(n);
+            for (int r = 0; r < kGridStride; ++r)
+                for (int c = 0; c < kGridStride; ++c) {
+                    if (r < side && c < side) {
+                        const char want = text[r * side + c] == '?' ? ' ' : text[r * side + c];
+                        ASSERT_EQ(grid[r][c], want) << n << ": " << r << "," << c;
+                    } else {
+                        ASSERT_EQ(grid[r][c], '#') << n << ": " << r << "," << c;
+                    }
+                }
+        }
+    }
+}
+
+TEST(BoardLoad, SizesThatDoNotFitAreRefusedSafely) {
+    for (int n : {0, -1, -3, 9, 100, 1 << 20, -(1 << 30)}) {
+        TsdBoard board(n, "123456789", kPuzzle9, kSolution9);
+        EXPECT_TRUE(board.HasError()) << n;
+        EXPECT_EQ(board.GetErrorText(),
+                  "Internal error: TsdBoard. Dimensione:" + std::to_string(n) + ": non gestita !");
+        EXPECT_EQ(board.GetDimension(), 0);
+        CellGrid grid = MakeCellGrid('#');
+        board.ExportPuzzle(grid);
+        board.ExportSolution(grid);
+        EXPECT_EQ(grid[0][0], '#');
+        EXPECT_TRUE(board.CheckSolution());
+        EXPECT_FALSE(board.RowConflict('1', 0, 0, grid));
+        board.Genera();
+        board.LoadPuzzle(kPuzzle9, kSolution9, "123456789");
+        EXPECT_EQ(board.PuzzleCell(0, 3), -1);
+    }
+}
+
+TEST(BoardLoad, SolutionWithAnEmptyOrForeignCellIsRefused) {
+    for (char bad : {'?', '.', ' ', 'X', '0'}) {
+        std::string solution = kSolution9;
+        solution[40] = bad;
+        TsdBoard board(3, kAlphabet9, kPuzzle9, solution);
+        EXPECT_TRUE(board.HasError()) << bad;
+        EXPECT_EQ(
+            board.GetErrorText().rfind("Generator Solution symbol expected at position:40", 0), 0u)
+            << board.GetErrorText();
+        EXPECT_EQ(board.SolutionCell(0, 0), -1) << "nothing parsed";
+    }
+}
+
+TEST(BoardLoad, LargestFittingSizeWorks) {
+    // 8 x 8 boxes give a 64-cell side, the largest that fits the fixed grids.
+    TsdBoard board(8, AlphabetFor(8), PatternPuzzle(8), PatternSolution(8));
+    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
+    EXPECT_TRUE(board.CheckSolution());
+    EXPECT_EQ(board.GetCellBox(63, 63), 63);
+}
+
+} // namespace

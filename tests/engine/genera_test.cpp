@@ -1,1 +1,183 @@
+#include "engine/random_source.h"
+#include "engine/reorder_tables.h"
+#include "engine/tsd_board.h"
+#include "support/pattern_grids.h"
+
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <set>
+#include <vector>
+
+namespace {
+
+bool isPermutation(const std::uint8_t* row, int n) {
+    std::vector<int> values(row, row + n);
+    std::sort(values.begin(), values.end());
+    for (int i = 0; i < n; ++i)
+        if (values[i] != i)
+            return false;
+    return true;
+}
+
+TEST(ReorderTables, RowsAreDistinctPermutationsInTheirOrder) {
+    for (int n : {3, 4, 5}) {
+        for (bool groups : {false, true}) {
+            const ReorderTable table = groups ? GroupReorderTable(n) : LineReorderTable(n);
+            const bool lexicographic = !(groups && n == 3);
+            std::set<std::vector<int>> seen;
+            std::vector<int> previous;
+            for (int i = 0; i < table.rowCount; ++i) {
+                const std::uint8_t* row = table.row(i);
+                ASSERT_TRUE(isPermutation(row, n));
+                std::vector<int> current(row, row + n);
+                EXPECT_TRUE(seen.insert(current).second);
+                if (lexicographic && !previous.empty()) {
+                    EXPECT_LT(previous, current) << "lexicographic order, n=" << n;
+                }
+                previous = current;
+            }
+        }
+    }
+    EXPECT_EQ(LineReorderTable(3).rowCount, 2);
+    EXPECT_EQ(GroupReorderTable(3).rowCount, 5);
+    EXPECT_EQ(LineReorderTable(4).rowCount, 9);
+    EXPECT_EQ(LineReorderTable(5).rowCount, 44); // every derangement of five
+    const std::uint8_t groupOrder3[5][3] = {{1, 2, 0}, {1, 0, 2}, {2, 0, 1}, {2, 1, 0}, {0, 2, 1}};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(std::equal(groupOrder3[i], groupOrder3[i] + 3, GroupReorders3[i]));
+}
+
+TEST(ReorderTables, LineDrawsMoveEveryLineAndGroupDrawsAreNeverIdentity) {
+    for (int n : {3, 4, 5}) {
+        TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n));
+        for (int draw = 0; draw < 500; ++draw) {
+            const auto line = board.GetRandomReorder();
+            for (int k = 0; k < n; ++k)
+                ASSERT_NE(line[k], k) << "n=" << n;
+            const auto group = board.GetRandomGroupReorder();
+            bool identity = true;
+            for (int k = 0; k < n; ++k)
+                identity = identity && group[k] == k;
+            ASSERT_FALSE(identity) << "n=" << n;
+        }
+    }
+}
+
+// Genera draws n + n + 1 + 1 table rows and then the symbol permutation, in that order:
+// replaying those draws on the seed predicts the exact result.
+TEST(Genera, FollowsTheDrawOrderExactly) {
+    const int n = 3, side = 9;
+    const std::string solution = PatternSolution(n);
+    TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), solution);
+    SetRandomState(777);
+    board.Genera();
+
+    SetRandomState(777);
+    std::vector<std::vector<int>> grid(side, std::vector<int>(side));
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c)
+            grid[r][c] = solution[r * side + c] - '1';
+    auto row = [](const ReorderTable& t) {
+        return t.row(static_cast<int>(NextRandom(t.rowCount)));
+    };
+    for (int g = 0; g < n; ++g) {
+        const std::uint8_t* p = row(LineReorderTable(n));
+        auto old = grid;
+        for (int k = 0; k < n; ++k)
+            for (int r = 0; r < side; ++r)
+                grid[r][g * n + k] = old[r][g * n + p[k]];
+    }
+    for (int g = 0; g < n; ++g) {
+        const std::uint8_t* p = row(LineReorderTable(n));
+        auto old = grid;
+        for (int k = 0; k < n; ++k)
+            for (int c = 0; c < side; ++c)
+                grid[g * n + k][c] = old[g * n + p[k]][c];
+    }
+    {
+        const std::uint8_t* p = row(GroupReorderTable(n));
+        auto old = grid;
+        for (int g = 0; g < n; ++g)
+            for (int k = 0; k < n; ++k)
+                for (int r = 0; r < side; ++r)
+                    grid[r][g * n + k] = old[r][p[g] * n + k];
+    }
+    {
+        const std::uint8_t* p = row(GroupReorderTable(n));
+        auto old = grid;
+        for (int g = 0; g < n; ++g)
+            for (int k = 0; k < n; ++k)
+                for (int c = 0; c < side; ++c)
+                    grid[g * n + k][c] = old[p[g] * n + k][c];
+    }
+    std::vector<int> relabel;
+    while (static_cast<int>(relabel.size()) < side) {
+        const int v = static_cast<int>(NextRandom(side));
+        if (std::find(relabel.begin(), relabel.end(), v) == relabel.end())
+            relabel.push_back(v);
+    }
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c)
+            ASSERT_EQ(board.SolutionCell(r, c), relabel[grid[r][c]]) << r << "," << c;
+    EXPECT_EQ(GetRandomState(), [&] {
+        SetRandomState(777);
+        TsdBoard again(n, AlphabetFor(n), PatternPuzzle(n), solution);
+        SetRandomState(777);
+        again.Genera();
+        return GetRandomState();
+    }());
+}
+
+TEST(Genera, KeepsAValidSolutionAndTheSameGivensOnManySeeds) {
+    for (int n : {3, 4, 5}) {
+        const int side = n * n;
+        TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n));
+        const std::string puzzle = PatternPuzzle(n);
+        const int givens = static_cast<int>(
+            std::count_if(puzzle.begin(), puzzle.end(), [](char ch) { return ch != '?'; }));
+        for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+            SetRandomState(seed * 2654435761u);
+            board.LoadPuzzle(PatternPuzzle(n), PatternSolution(n), AlphabetFor(n));
+            board.Genera();
+            ASSERT_FALSE(board.HasError());
+            ASSERT_TRUE(board.CheckSolution()) << "n=" << n << " seed " << seed;
+            int count = 0;
+            for (int r = 0; r < side; ++r)
+                for (int c = 0; c < side; ++c)
+                    if (board.PuzzleCell(r, c) >= 0) {
+                        ++count;
+                        ASSERT_EQ(board.PuzzleCell(r, c), board.SolutionCell(r, c));
+                    }
+            ASSERT_EQ(count, givens);
+        }
+    }
+}
+
+TEST(Genera, ActuallyDisguisesThePuzzle) {
+    TsdBoard board(4, AlphabetFor(4), PatternPuzzle(4), PatternSolution(4));
+    CellGrid before = MakeCellGrid(), after = MakeCellGrid();
+    board.ExportSolution(before);
+    board.Genera();
+    board.ExportSolution(after);
+    int moved = 0;
+    for (int r = 0; r < 16; ++r)
+        for (int c = 0; c < 16; ++c)
+            moved += before[r][c] != after[r][c];
+    EXPECT_GT(moved, 128);
+}
+
+TEST(Genera, UnsupportedSizeOnlySetsTheError) {
+    TsdBoard board(6, AlphabetFor(6), PatternPuzzle(6), PatternSolution(6));
+    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
+    CellGrid before = MakeCellGrid(), after = MakeCellGrid();
+    board.ExportSolution(before);
+    const std::uint32_t state = GetRandomState();
+    board.Genera();
+    EXPECT_TRUE(board.HasError());
+    EXPECT_EQ(board.GetErrorText(), "Internal error: Genera. Dimensione:6: non gestita !");
+    board.ExportSolution(after);
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(GetRandomState(), state) << "nothing drawn";
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Test material of any size without the seed bank: a valid complete grid built from a
 // pattern, and a puzzle that keeps a spread of its cells.
@@ -14,9 +15,12 @@ inline std::string AlphabetFor(int n) {
     case 5:
         return "ABCDEFGHIJKLMNOPQRSTUVWXY";
     default: {
+        // Printable characters that are neither empty markers nor lower case.
         std::string alphabet;
-        for (int i = 0; i < n * n; ++i)
-            alphabet += static_cast<char>('!' + i);
+        for (char ch = '!'; ch <= '~' && static_cast<int>(alphabet.size()) < n * n; ++ch)
+            if (std::string_view(".?-").find(ch) == std::string_view::npos &&
+                !(ch >= 'a' && ch <= 'z'))
+                alphabet += ch;
         return alphabet;
     }
     }

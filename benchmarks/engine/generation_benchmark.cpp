@@ -1,0 +1,41 @@
+// One full generation attempt as the window runs it: reload the seed texts, shuffle,
+// check the shuffled solution and export both grids.
+#include "bank/seed_bank.h"
+#include "engine/cell_grid.h"
+#include "engine/random_source.h"
+#include "engine/tsd_board.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+const char* alphabetFor(int n) {
+    return n == 3 ? "123456789" : n == 4 ? "0123456789ABCDEF" : "ABCDEFGHIJKLMNOPQRSTUVWXY";
+}
+
+void BM_GenerationAttempt(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    std::string puzzle, solution;
+    if (!GetSeedPuzzle(n, 'E', 0, puzzle, solution)) {
+        state.SkipWithError("no seed record for this size");
+        return;
+    }
+    TsdBoard board(n, alphabetFor(n), puzzle, solution);
+    CellGrid puzzleGrid = MakeCellGrid(), solutionGrid = MakeCellGrid();
+    SetRandomState(12345);
+    for (auto _ : state) {
+        board.LoadPuzzle(puzzle, solution, alphabetFor(n));
+        board.Genera();
+        const bool ok = !board.HasError() && board.CheckSolution();
+        board.ExportPuzzle(puzzleGrid);
+        board.ExportSolution(solutionGrid);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(puzzleGrid);
+        benchmark::DoNotOptimize(solutionGrid);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_GenerationAttempt)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
