@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Date-times are local times as days since 30 December 1899, the time of day being the
+// fraction, as the window records the start of a game.
+double EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
+                      int millisecond = 0);
+
+// Time taken by a game, in whole units; hours keep counting past 24.
+struct ElapsedTime {
+    std::int64_t hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+
+// The time between two date-times (in either order), truncated to whole seconds.
+ElapsedTime ComputeElapsedTime(double now, double start);
+
+// The congratulation message, three lines joined by "\r\n".
+std::string CongratulationText(const ElapsedTime& elapsed);
+
+// The offset that makes a time-of-day clock read 00:00:00 at `start`: minus the start's
+// hours, minutes and seconds (its milliseconds are left out).
+struct ClockOffset {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+
+ClockOffset ClockOffsetFor(double start);
+
+// What a 24-hour "hh:mm:ss" clock shows at `now` with `offset` added: the time of day of the
+// sum, wrapping at midnight.
+std::string ClockReading(double now, const ClockOffset& offset);
