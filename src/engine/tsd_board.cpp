@@ -46,16 +46,10 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
                 BoxBottom[b] = top + n;
                 ++b;
             }
+        // Boxes are numbered row by row, so the box of a cell follows from its position.
         for (std::int32_t r = 0; r < Dimension; ++r)
-            for (std::int32_t c = 0; c < Dimension; ++c) {
-                CellBox[r][c] = 0;
-                for (std::int32_t box = 0; box < BoxCount; ++box)
-                    if (BoxLeft[box] <= c && c < BoxRight[box] && BoxTop[box] <= r &&
-                        r < BoxBottom[box]) {
-                        CellBox[r][c] = box;
-                        break;
-                    }
-            }
+            for (std::int32_t c = 0; c < Dimension; ++c)
+                CellBox[r][c] = (r / n) * n + c / n;
     } else {
         // A size that does not fit the fixed grids: the board stays empty and failed.
         SetError("Internal error: TsdBoard. Dimensione:" + std::to_string(n) + ": non gestita !");
