@@ -10,7 +10,7 @@ PACKAGES=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # a real window under a virtual display, screenshots, printed pages
-    xvfb xauth xdotool openbox imagemagick poppler-utils fonts-dejavu-core
+    xvfb xauth x11-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
     # sanitizers and the fuzzer
     clang libclang-rt-14-dev
     # installing the game

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks what it installs and which runtime packages it needs.
+# Usage: package_test.sh <build-dir>
+set -euo pipefail
+build_dir=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+(cd "$build_dir" && cpack -G DEB -B "$out" >/dev/null)
+deb=$(ls "$out"/caselio_*.deb)
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins; do
+    grep -q "$needed" <<<"$depends" || { echo "missing dependency $needed"; exit 1; }
+done
+
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/caselio ./usr/share/applications/caselio.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/caselio.svg \
+    ./usr/share/metainfo/org.example.caselio.metainfo.xml; do
+    grep -q " $path\$" <<<"$contents" || { echo "package lacks $path"; exit 1; }
+done
+echo "package $(basename "$deb") is complete"
