@@ -1,0 +1,86 @@
+#include "view/cell_painter.h"
+
+#include "view/cell_painter_detail.h"
+
+#include <QPainter>
+
+namespace {
+
+bool IsConflict(const TsdBoard& board, char symbol, int row, int column, const CellGrid& grid) {
+    // Asked in this order; the later tests are skipped once one answers.
+    return board.ColumnConflict(symbol, row, column, grid) ||
+           board.RowConflict(symbol, row, column, grid) ||
+           board.BoxConflict(symbol, row, column, grid);
+}
+
+} // namespace
+
+namespace {
+QFont WithWeight(const QFont& font, bool bold) {
+    QFont face(font);
+    face.setBold(bold);
+    return face;
+}
+} // namespace
+
+CellFonts::CellFonts(const QFont& font)
+    : given(WithWeight(font, true)), entry(WithWeight(font, false)), givenMetrics(given),
+      entryMetrics(entry) {}
+
+void DrawGridCellWith(QPainter& painter, const GridView& view, int column, int row,
+                      const QRect& rect, bool focused, const CellFonts& fonts) {
+    const int left = rect.x();
+    const int top = rect.y();
+    const int right = rect.x() + rect.width();
+    const int bottom = rect.y() + rect.height();
+
+    painter.save();
+    painter.fillRect(rect, Qt::white);
+
+    const bool given = view.puzzleGrid[row][column] != ' ';
+    const QFontMetrics& metrics = given ? fonts.givenMetrics : fonts.entryMetrics;
+    painter.setFont(given ? fonts.given : fonts.entry);
+    // The full width of "8" is taken off, so symbols sit a little left of the centre.
+    const int dx = (right - left) / 2 - metrics.horizontalAdvance(QLatin1Char('8'));
+    const int dy = (bottom - top) / 2 - metrics.height() / 2;
+
+    const bool playing = view.gameState == 4;
+    if (focused && playing) {
+        painter.setPen(QPen(kMarkColour, 1));
+        painter.setBrush(Qt::NoBrush);
+        // Bounding box (L+2, T+2)-(R-2, B-2), its right and bottom edges exclusive.
+        painter.drawEllipse(QRect(left + 2, top + 2, right - left - 5, bottom - top - 5));
+    }
+
+    const bool showsPlayGrid = view.gameState == 1 || playing;
+    const char symbol = showsPlayGrid ? view.playGrid[row][column] : view.solutionGrid[row][column];
+    if (symbol != ' ') {
+        // Opaque, as the text cell is painted white behind the symbol.
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(Qt::white);
+        painter.setPen(given ? kGivenColour : kEntryColour);
+        painter.drawText(QPoint(left + dx, top + dy + metrics.ascent()),
+                         QString(QLatin1Char(symbol)));
+        painter.setBackgroundMode(Qt::TransparentMode);
+    }
+    if (playing && view.checking && symbol != ' ' && view.board &&
+        IsConflict(*view.board, symbol, row, column, view.playGrid)) {
+        painter.setPen(QPen(kMarkColour, 1));
+        painter.drawLine(right - 5, top + 5, left + 5, bottom - 5);
+    }
+
+    const int n = view.boxSize;
+    if (n > 0 && ((column + 1) % n == 0 || (row + 1) % n == 0)) {
+        painter.setPen(QPen(kSeparatorColour, view.separatorWidth));
+        if ((column + 1) % n == 0 && column != 0)
+            painter.drawLine(right, top, right, bottom);
+        if ((row + 1) % n == 0 && row != 0)
+            painter.drawLine(left, bottom, right, bottom);
+    }
+    painter.restore();
+}
+
+void DrawGridCell(QPainter& painter, const GridView& view, int column, int row, const QRect& rect,
+                  bool focused, const QFont& font) {
+    DrawGridCellWith(painter, view, column, row, rect, focused, CellFonts(font));
+}

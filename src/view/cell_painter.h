@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/cell_grid.h"
+#include "engine/tsd_board.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <cstdint>
+
+class QPainter;
+
+// The game data that decides how a cell looks, as the window holds it at paint time.
+struct GridView {
+    int boxSize = 3;
+    std::uint8_t gameState = 0;
+    const CellGrid& playGrid;
+    const CellGrid& puzzleGrid;
+    const CellGrid& solutionGrid;
+    const TsdBoard* board = nullptr; // conflicts are marked only when there is one
+    bool checking = false;           // the error-checking box is ticked
+    int separatorWidth = 3;
+};
+
+// Colours of the grid.
+inline const QColor kGivenColour{0, 0, 255};
+inline const QColor kEntryColour{0, 0, 0};
+inline const QColor kMarkColour{255, 0, 0}; // selection ellipse and conflict stroke
+inline const QColor kSeparatorColour{0, 0, 0};
+inline const QColor kGridLineColour{192, 192, 192};
+
+// Paints cell (column, row) into `rect`, whose right and bottom edges are exclusive
+// (rect.x() + rect.width() is the first pixel after the cell): white fill, the symbol of the
+// state's grid (givens blue and bold), the selection ellipse on the focused cell while
+// playing, the conflict stroke while playing with checking on, and the box separators along
+// the right and bottom edges. `font` is the grid's font; only its weight is changed here.
+// The painter comes back with its pen, brush and font as they were.
+void DrawGridCell(QPainter& painter, const GridView& view, int column, int row, const QRect& rect,
+                  bool focused, const QFont& font);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <optional>
+
+// Shapes of the grid for each box size, and the zoom steps of its font. Sizes are pixels at
+// 96 dots per inch; the cell size always follows the grid's font size.
+
+inline constexpr int kMinGridFontPoints = 8;
+inline constexpr int kMaxGridFontPoints = 16;
+inline constexpr int kSeparatorWidth = 3;
+
+// Everything the grid is set to for one box size at one font size.
+struct GridLayout {
+    int boxSize = 0;
+    int side = 0; // rows and columns
+    int columnWidth = 0;
+    int rowHeight = 0;
+    int lineWidth = 0; // the thin silver lines between cells
+    int controlHeight = 0;
+    int separatorWidth = kSeparatorWidth;
+};
+
+// The main window's requested size for a box size, and the width of the grid's panel.
+struct WindowLayout {
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int panelWidth = 0;
+};
+
+// Nothing for a box size other than 3, 4 or 5.
+std::optional<GridLayout> GridLayoutFor(int boxSize, int fontPoints);
+std::optional<WindowLayout> WindowLayoutFor(int boxSize);
+
+// One zoom step of the grid's font and default cell size. Returns false, changing nothing,
+// at the end of the range. The cell grows and shrinks by one pixel a step, like the font.
+struct GridZoom {
+    int fontPoints = kMinGridFontPoints;
+    int columnWidth = 0;
+    int rowHeight = 0;
+};
+bool ZoomIn(GridZoom& zoom);
+bool ZoomOut(GridZoom& zoom);
+
+// The grid's font at a point size: "MS Sans Serif", sized in pixels at 96 dots per inch so
+// that drawing is the same on any paint device (8 points are 11 pixels).
+QFont GridFont(int fontPoints);
+
+// Pixel extent of all N x N cells with the line after each of them.
+QSize GridExtent(const GridLayout& layout);

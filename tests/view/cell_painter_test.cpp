@@ -1,0 +1,352 @@
+#include "support/pattern_grids.h"
+#include "view/cell_painter.h"
+#include "view/grid_painter.h"
+#include "view/grid_sizing.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kSilver = qRgb(192, 192, 192);
+const QRgb kBackdrop = qRgb(0, 255, 0); // never used by the grid
+
+// Counts pixels of a rectangle that satisfy `test`.
+int Count(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& test) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (test(image.pixel(x, y)))
+                ++count;
+    return count;
+}
+
+bool IsRed(QRgb p) {
+    return p == kRed;
+}
+bool IsBlueInk(QRgb p) {
+    return qBlue(p) > qRed(p) + 60 && qBlue(p) > qGreen(p) + 60;
+}
+// Dark in the red channel: black and blue text alike.
+bool IsInk(QRgb p) {
+    return qRed(p) < 128 && qGreen(p) < 128;
+}
+bool IsBlackInk(QRgb p) {
+    return IsInk(p) && !IsBlueInk(p);
+}
+
+// A game of box size n: the pattern puzzle and solution, PlayGrid as the puzzle.
+struct Game {
+    explicit Game(int n, int fontPoints = 8)
+        : board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n)), play(MakeCellGrid()),
+          puzzle(MakeCellGrid()), solution(MakeCellGrid()), layout(*GridLayoutFor(n, fontPoints)),
+          font(GridFont(fontPoints)) {
+        board.ExportPuzzle(puzzle);
+        board.ExportSolution(solution);
+        play = puzzle;
+    }
+
+    int Side() const { return layout.side; }
+
+    GridView View(std::uint8_t state, bool checking) const {
+        return GridView{layout.boxSize, state, play, puzzle, solution, &board, checking, 3};
+    }
+
+    QImage Render(std::uint8_t state, bool checking,
+                  std::optional<GridCell> focused = std::nullopt) const {
+        QImage image(GridExtent(layout) + QSize(4, 4), QImage::Format_RGB32);
+        image.fill(kBackdrop);
+        QPainter painter(&image);
+        PaintGrid(painter, View(state, checking), layout, focused, font);
+        return image;
+    }
+
+    GridCell First(const std::function<bool(int, int)>& test) const {
+        for (int r = 0; r < Side(); ++r)
+            for (int c = 0; c < Side(); ++c)
+                if (test(r, c))
+                    return {c, r};
+        ADD_FAILURE() << "no such cell";
+        return {0, 0};
+    }
+    GridCell FirstGiven() const {
+        return First([&](int r, int c) { return puzzle[r][c] != ' '; });
+    }
+    GridCell FirstOpen() const {
+        return First([&](int r, int c) { return puzzle[r][c] == ' '; });
+    }
+
+    // Which cells of `play` share their symbol with another cell of their row, column or
+    // box, worked out by brute force.
+    std::set<std::pair<int, int>> RepeatedCells() const {
+        const int n = layout.boxSize;
+        std::set<std::pair<int, int>> cells;
+        for (int r = 0; r < Side(); ++r)
+            for (int c = 0; c < Side(); ++c)
+                for (int r2 = 0; r2 < Side(); ++r2)
+                    for (int c2 = 0; c2 < Side(); ++c2) {
+                        const bool related =
+                            r == r2 || c == c2 || (r / n == r2 / n && c / n == c2 / n);
+                        if (related && (r != r2 || c != c2) && play[r][c] != ' ' &&
+                            play[r][c] == play[r2][c2])
+                            cells.insert({r, c});
+                    }
+        return cells;
+    }
+
+    TsdBoard board;
+    CellGrid play;
+    CellGrid puzzle;
+    CellGrid solution;
+    GridLayout layout;
+    QFont font;
+};
+
+QRect Cell(const Game& game, GridCell cell) {
+    return CellRect(game.layout, cell);
+}
+
+class GridPixels : public ::testing::TestWithParam<int> {};
+
+TEST_P(GridPixels, CellsAreWhiteAndLinesSilver) {
+    const Game game(GetParam());
+    const QImage image = game.Render(4, true, GridCell{1, 1});
+    const int lw = game.layout.lineWidth;
+    for (int row = 0; row < game.Side(); ++row)
+        for (int column = 0; column < game.Side(); ++column) {
+            const QRect rect = Cell(game, {column, row});
+            ASSERT_EQ(Count(image, rect, [](QRgb p) { return p == kBackdrop; }), 0);
+            ASSERT_EQ(image.pixel(rect.left() + 1, rect.top() + 1), kWhite);
+            // The thin line right of a cell that has no separator there.
+            if ((column + 1) % game.layout.boxSize != 0) {
+                ASSERT_EQ(image.pixel(rect.right() + lw, rect.center().y()), kSilver);
+            }
+        }
+}
+
+TEST_P(GridPixels, SeparatorsFollowEveryBoxAndNothingElse) {
+    const Game game(GetParam());
+    const int n = game.layout.boxSize;
+    const QImage image = game.Render(1, false);
+    std::vector<int> columns;
+    std::vector<int> rows;
+    for (int i = 0; i < game.Side(); ++i) {
+        // The first pixel after the cell, halfway along its edge, in row / column 0.
+        const QRect across = Cell(game, {i, 0});
+        if (image.pixel(across.right() + 1, across.center().y()) == kBlack)
+            columns.push_back(i);
+        const QRect down = Cell(game, {0, i});
+        if (image.pixel(down.center().x(), down.bottom() + 1) == kBlack)
+            rows.push_back(i);
+    }
+    std::vector<int> expected;
+    for (int i = n - 1; i < game.Side(); i += n)
+        expected.push_back(i);
+    EXPECT_EQ(columns, expected);
+    EXPECT_EQ(rows, expected);
+    // Nothing left of column 0 or above row 0: the grid's first pixels are the cell's white.
+    EXPECT_EQ(image.pixel(0, Cell(game, {0, 0}).center().y()), kWhite);
+    EXPECT_EQ(image.pixel(Cell(game, {0, 0}).center().x(), 0), kWhite);
+}
+
+TEST_P(GridPixels, GivensAreBlueAndEntriesBlackInEveryState) {
+    const Game game(GetParam());
+    const GridCell given = game.FirstGiven();
+    const GridCell open = game.FirstOpen();
+    for (std::uint8_t state = 0; state <= 5; ++state) {
+        const QImage image = game.Render(state, false);
+        EXPECT_GT(Count(image, Cell(game, given), IsBlueInk), 5) << int(state);
+        EXPECT_EQ(Count(image, Cell(game, given), IsBlackInk), 0) << int(state);
+        const int openBlue = Count(image, Cell(game, open), IsBlueInk);
+        const int openBlack = Count(image, Cell(game, open), IsBlackInk);
+        EXPECT_EQ(openBlue, 0) << int(state);
+        if (state == 1 || state == 4) {
+            EXPECT_EQ(openBlack, 0) << int(state) << ": the puzzle leaves the cell blank";
+        } else {
+            EXPECT_GT(openBlack, 5) << int(state) << ": the solution fills the cell";
+        }
+    }
+}
+
+TEST_P(GridPixels, GivensAreBold) {
+    // The same symbol drawn as a given and as an open cell of the solution view.
+    const Game game(GetParam());
+    const GridCell given = game.FirstGiven();
+    const char symbol = game.puzzle[given.row][given.column];
+    const GridCell open = game.First(
+        [&](int r, int c) { return game.puzzle[r][c] == ' ' && game.solution[r][c] == symbol; });
+    const QImage image = game.Render(2, false);
+    // Inside the cells only: a separator may run along their edge.
+    const int bold = Count(image, Cell(game, given).adjusted(2, 2, -2, -2), IsInk);
+    const int regular = Count(image, Cell(game, open).adjusted(2, 2, -2, -2), IsInk);
+    EXPECT_GT(bold, regular + regular / 8) << bold << " vs " << regular;
+}
+
+TEST_P(GridPixels, PlayerEntriesAreShownOnlyWithThePlayersGrid) {
+    Game game(GetParam());
+    const GridCell open = game.FirstOpen();
+    // A wrong symbol, so the solution view would show something else.
+    game.play[open.row][open.column] = game.solution[open.row][open.column] == 'A' ? 'B' : 'A';
+    const QImage playing = game.Render(4, false);
+    const QImage solution = game.Render(5, false);
+    const QRect rect = Cell(game, open);
+    EXPECT_NE(playing.copy(rect), solution.copy(rect));
+    EXPECT_GT(Count(playing, rect, IsBlackInk), 5);
+}
+
+TEST_P(GridPixels, SelectionEllipseOnlyWhilePlayingOnTheFocusedCell) {
+    const Game game(GetParam());
+    const GridCell focus = game.FirstOpen(); // blank, so only the ellipse is drawn in it
+    const QRect rect = Cell(game, focus);
+    const QRect whole(QPoint(0, 0), GridExtent(game.layout));
+    for (std::uint8_t state = 0; state <= 5; ++state) {
+        const QImage image = game.Render(state, false, focus);
+        const int red = Count(image, whole, IsRed);
+        if (state != 4) {
+            EXPECT_EQ(red, 0) << int(state);
+            continue;
+        }
+        EXPECT_EQ(Count(image, rect, IsRed), red) << "all red is in the focused cell";
+        // An outline: inside (L+2, T+2)-(R-2, B-2) exclusive, touching all four sides.
+        const QRect box(rect.left() + 2, rect.top() + 2, rect.width() - 4, rect.height() - 4);
+        EXPECT_EQ(Count(image, box, IsRed), red);
+        EXPECT_GT(Count(image, QRect(box.left(), box.top(), 1, box.height()), IsRed), 0);
+        EXPECT_GT(Count(image, QRect(box.right(), box.top(), 1, box.height()), IsRed), 0);
+        EXPECT_GT(Count(image, QRect(box.left(), box.top(), box.width(), 1), IsRed), 0);
+        EXPECT_GT(Count(image, QRect(box.left(), box.bottom(), box.width(), 1), IsRed), 0);
+        EXPECT_EQ(image.pixel(rect.center()), kWhite) << "not filled";
+    }
+    // Without the focus (the grid is not the active control) there is no ellipse.
+    EXPECT_EQ(Count(game.Render(4, false), whole, IsRed), 0);
+}
+
+TEST_P(GridPixels, RepeatsAreStruckOnEveryCellInvolved) {
+    Game game(GetParam());
+    // Enter, into the first open cell, the symbol of a given of the same row.
+    const GridCell open = game.FirstOpen();
+    const GridCell given =
+        game.First([&](int r, int c) { return r == open.row && game.puzzle[r][c] != ' '; });
+    game.play[open.row][open.column] = game.puzzle[given.row][given.column];
+    const auto repeated = game.RepeatedCells();
+    ASSERT_TRUE(repeated.count({open.row, open.column}));
+    ASSERT_TRUE(repeated.count({given.row, given.column}));
+
+    const QImage image = game.Render(4, true);
+    for (int r = 0; r < game.Side(); ++r)
+        for (int c = 0; c < game.Side(); ++c) {
+            const QRect rect = Cell(game, {c, r});
+            const int red = Count(image, rect, IsRed);
+            if (repeated.count({r, c})) {
+                // The stroke runs from (R-5, T+5) to (L+5, B-5).
+                ASSERT_GE(red, rect.width() - 12) << r << "," << c;
+                ASSERT_EQ(image.pixel(rect.right() + 1 - 5, rect.top() + 5), kRed);
+                ASSERT_EQ(image.pixel(rect.left() + 5, rect.bottom() + 1 - 5), kRed);
+            } else {
+                ASSERT_EQ(red, 0) << r << "," << c;
+            }
+        }
+
+    // Checking off, or any other state: no stroke at all.
+    const QRect whole(QPoint(0, 0), GridExtent(game.layout));
+    EXPECT_EQ(Count(game.Render(4, false), whole, IsRed), 0);
+    for (std::uint8_t state : {0, 1, 2, 3, 5})
+        EXPECT_EQ(Count(game.Render(state, true), whole, IsRed), 0) << int(state);
+}
+
+TEST_P(GridPixels, WrongButRepeatFreeEntryIsNotStruck) {
+    Game game(GetParam());
+    const int n = game.layout.boxSize;
+    // An open cell and a symbol other than its solution that its row, column and box lack.
+    bool placed = false;
+    for (int r = 0; r < game.Side() && !placed; ++r)
+        for (int c = 0; c < game.Side() && !placed; ++c) {
+            if (game.puzzle[r][c] != ' ')
+                continue;
+            for (const char symbol : AlphabetFor(n)) {
+                if (symbol == game.solution[r][c])
+                    continue;
+                game.play[r][c] = symbol;
+                if (game.RepeatedCells().empty()) {
+                    placed = true;
+                    break;
+                }
+                game.play[r][c] = ' ';
+            }
+        }
+    ASSERT_TRUE(placed);
+    const QRect whole(QPoint(0, 0), GridExtent(game.layout));
+    EXPECT_EQ(Count(game.Render(4, true), whole, IsRed), 0);
+}
+
+TEST_P(GridPixels, SymbolsSitLeftOfTheCentreAndAreCentredVertically) {
+    const Game game(GetParam(), 16);
+    const GridCell given = game.FirstGiven();
+    const QRect rect = Cell(game, given);
+    const QImage image = game.Render(1, false);
+    int minX = rect.right(), maxX = rect.left(), minY = rect.bottom(), maxY = rect.top();
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (IsBlueInk(image.pixel(x, y))) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    ASSERT_LT(minX, maxX);
+    QFont bold = game.font;
+    bold.setBold(true);
+    const int advance = QFontMetrics(bold).horizontalAdvance(QLatin1Char('8'));
+    const double inkCentreX = (minX + maxX) / 2.0;
+    const double inkCentreY = (minY + maxY) / 2.0;
+    const double cellCentreX = rect.left() + rect.width() / 2.0;
+    const double cellCentreY = rect.top() + rect.height() / 2.0;
+    // The whole advance of "8" is taken off: about half an advance left of the centre.
+    EXPECT_LT(inkCentreX, cellCentreX - advance / 4.0);
+    EXPECT_GT(inkCentreX, cellCentreX - advance * 1.5);
+    EXPECT_NEAR(inkCentreY, cellCentreY, rect.height() / 5.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSizes, GridPixels, ::testing::Values(3, 4, 5));
+
+TEST(DrawGridCell, LeavesThePainterAsItWas) {
+    const Game game(3);
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(kBackdrop);
+    QPainter painter(&image);
+    const QPen pen(QColor(10, 20, 30), 7, Qt::DashLine);
+    const QBrush brush(QColor(1, 2, 3), Qt::Dense4Pattern);
+    QFont font("Serif");
+    font.setItalic(true);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.setFont(font);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // The bottom-right cell of a box, focused, in a game with checking on: every step runs.
+    Game repeat(3);
+    const GridCell cell{2, 2};
+    repeat.play[2][2] = repeat.play[2][1] != ' ' ? repeat.play[2][1] : '1';
+    DrawGridCell(painter, repeat.View(4, true), cell.column, cell.row, QRect(5, 5, 44, 34), true,
+                 repeat.font);
+    EXPECT_EQ(painter.pen(), pen);
+    EXPECT_EQ(painter.brush(), brush);
+    EXPECT_EQ(painter.font().family(), font.family());
+    EXPECT_TRUE(painter.font().italic());
+    EXPECT_FALSE(painter.font().bold());
+    EXPECT_EQ(painter.backgroundMode(), Qt::TransparentMode);
+    painter.end();
+    // Drawn only inside its rectangle and on the separator next to it.
+    EXPECT_EQ(image.pixel(3, 20), kBackdrop);
+    EXPECT_EQ(image.pixel(20, 3), kBackdrop);
+    EXPECT_EQ(image.pixel(5 + 44 + 1, 20), kBlack);
+    EXPECT_EQ(image.pixel(20, 5 + 34 + 1), kBlack);
+    EXPECT_EQ(image.pixel(5 + 44 + 3, 20), kBackdrop);
+}
+
+} // namespace
