@@ -1,0 +1,128 @@
+#include "print/page_printer.h"
+
+#include "print/page_geometry.h"
+#include "print/rules_text.h"
+#include "print/stretch_bitmap.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+
+namespace {
+
+constexpr int kFramePenWidth = 10;
+
+// Ends the print job on every way out of PrintPuzzlePage, also when the grid's painting
+// routine throws, so the printer is never left with an open job.
+class PrintJob {
+public:
+    explicit PrintJob(QPaintDevice& printer) { painter_.begin(&printer); }
+    ~PrintJob() {
+        if (painter_.isActive())
+            painter_.end();
+    }
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    bool Started() const { return painter_.isActive(); }
+    QPainter& Canvas() { return painter_; }
+
+private:
+    QPainter painter_;
+};
+
+void DrawBoxFrame(QPainter& canvas, const QRect& box) {
+    canvas.setPen(QPen(Qt::black, kFramePenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    canvas.setBrush(Qt::white);
+    canvas.drawPolygon(BoxFramePolygon(box.x(), box.y(), box.width(), box.height()));
+}
+
+// Writes text with its top-left corner at (x, y), like the classic canvas text output.
+void WriteText(QPainter& canvas, int x, int y, const QString& text) {
+    canvas.drawText(x, y + canvas.fontMetrics().ascent(), text);
+}
+
+QFont TitleFont() {
+    QFont font(QStringLiteral("Verdana"), 16, QFont::Bold, true);
+    return font;
+}
+
+QFont RulesFont() {
+    QFont font(QStringLiteral("Verdana"), 10, QFont::Bold);
+    return font;
+}
+
+// The grid as vector drawing scaled into its rectangle: crisp at printer resolution and
+// small in the print file. The rectangle is first made white and opaque, as a copied
+// picture would be, and nothing is drawn outside it.
+// Puts the painter's pen, brush, clip and transform back however the scope is left.
+class SavedPainterState {
+public:
+    explicit SavedPainterState(QPainter& painter) : painter_(painter) { painter_.save(); }
+    ~SavedPainterState() { painter_.restore(); }
+    SavedPainterState(const SavedPainterState&) = delete;
+    SavedPainterState& operator=(const SavedPainterState&) = delete;
+
+private:
+    QPainter& painter_;
+};
+
+void DrawGridPicture(QPainter& canvas, const QRect& target, const GridPicture& grid) {
+    const SavedPainterState saved(canvas);
+    canvas.setClipRect(target);
+    canvas.fillRect(target, Qt::white);
+    canvas.translate(target.topLeft());
+    canvas.scale(double(target.width()) / grid.size.width(),
+                 double(target.height()) / grid.size.height());
+    canvas.setPen(Qt::black);
+    canvas.setBrush(Qt::NoBrush);
+    grid.paint(canvas);
+}
+
+} // namespace
+
+bool PrintPuzzlePage(QPaintDevice& printer, const QImage& watermark, const GridPicture& grid,
+                     int boxSize) {
+    if (!grid.IsUsable())
+        return false;
+    const QSize page(printer.width(), printer.height());
+    if (page.isEmpty())
+        return false;
+    const PageGeometry geometry = ComputePageGeometry(page, grid.size);
+
+    PrintJob job(printer);
+    if (!job.Started())
+        return false;
+    QPainter& canvas = job.Canvas();
+    canvas.setRenderHint(QPainter::Antialiasing);
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform);
+
+    StretchBitmapToCanvas(canvas, QRect(QPoint(0, 0), page), watermark);
+
+    DrawBoxFrame(canvas, geometry.TitleBoxRect());
+    canvas.setFont(TitleFont());
+    canvas.setPen(Qt::black);
+    {
+        const QFontMetrics metrics = canvas.fontMetrics();
+        WriteText(canvas, geometry.x0 + metrics.horizontalAdvance(u' '),
+                  geometry.y0 + metrics.height(), kPrintTitle);
+    }
+
+    DrawBoxFrame(canvas, geometry.RulesBoxRect());
+    canvas.setFont(RulesFont());
+    canvas.setPen(Qt::black);
+    {
+        const QFontMetrics metrics = canvas.fontMetrics();
+        const int spaceWidth = metrics.horizontalAdvance(u' ');
+        const int spaceHeight = metrics.height();
+        const QStringList lines = RulesLines(boxSize);
+        for (int k = 0; k < lines.size(); ++k)
+            WriteText(canvas, geometry.x0 + spaceWidth,
+                      geometry.y1 + spaceHeight + k * (spaceHeight + 1), lines[k]);
+    }
+
+    // Last, so its lower edge covers the upper half of the rules box's top frame line.
+    DrawGridPicture(canvas, geometry.GridPictureRect(), grid);
+    return true;
+}

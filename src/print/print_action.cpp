@@ -1,0 +1,13 @@
+#include "print/print_action.h"
+
+bool RunPrintAction(const PrintActionSteps& steps) {
+    if (!steps.askPrinter())
+        return false;
+    steps.fitWindow();
+    steps.repaintWindow();
+    steps.wait(kPrintSettleMilliseconds);
+    const bool printed = steps.printPage();
+    steps.wait(kPrintSettleMilliseconds);
+    steps.focusGridIfShown();
+    return printed;
+}

@@ -1,0 +1,77 @@
+#include "pdf_page.h"
+
+#include <QColor>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocumentFragment>
+#include <cstdlib>
+
+namespace {
+
+bool RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+} // namespace
+
+QImage RenderPdfPage(const QString& pdfPath, int dpi, const QRect& crop) {
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    QStringList arguments{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                          QStringLiteral("1"), QStringLiteral("-singlefile")};
+    if (!crop.isEmpty())
+        arguments << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y")
+                  << QString::number(crop.y()) << QStringLiteral("-W")
+                  << QString::number(crop.width()) << QStringLiteral("-H")
+                  << QString::number(crop.height());
+    arguments << pdfPath << stem;
+    if (!RunTool(QStringLiteral("pdftoppm"), arguments))
+        return {};
+    return QImage(stem + QStringLiteral(".ppm")).convertToFormat(QImage::Format_RGB32);
+}
+
+QVector<PdfWord> PdfWords(const QString& pdfPath) {
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("words.html"));
+    QVector<PdfWord> words;
+    if (!RunTool(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                  QStringLiteral("-l"), QStringLiteral("1"), pdfPath, html}))
+        return words;
+    QFile file(html);
+    if (!file.open(QIODevice::ReadOnly))
+        return words;
+    const QString text = QString::fromUtf8(file.readAll());
+    static const QRegularExpression wordPattern(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto match = wordPattern.globalMatch(text); match.hasNext();) {
+        const auto m = match.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        // The tool escapes &, < and > in words such as "&amp;".
+        words.push_back({QTextDocumentFragment::fromHtml(m.captured(5))
+                             .toPlainText()
+                             .normalized(QString::NormalizationForm_KC),
+                         QRectF(topLeft, bottomRight)});
+    }
+    return words;
+}
+
+bool NearColour(QRgb pixel, const QColor& expected, int tolerance) {
+    return std::abs(qRed(pixel) - expected.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - expected.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+bool IsDark(QRgb pixel) {
+    return qRed(pixel) < 110 && qGreen(pixel) < 110 && qBlue(pixel) < 110;
+}
+
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

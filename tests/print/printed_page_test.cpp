@@ -1,0 +1,353 @@
+// Prints real pages to PDF through QPrinter and reads them back as pixels and words.
+#include "pdf_page.h"
+#include "print/page_geometry.h"
+#include "print/page_printer.h"
+#include "stand_in_grid.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kRenderDpi = 300;
+const QColor kBackground{255, 150, 0}; // a test background no other element uses
+
+QImage SolidBackground() {
+    QImage image(794, 1123, QImage::Format_RGB32);
+    image.fill(kBackground);
+    return image;
+}
+
+struct PageCase {
+    const char* name;
+    int boxSize;
+    QPageSize::PageSizeId paper;
+    int resolution;
+    double marginMm;
+};
+
+void PrintTo(const PageCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+void PrintTo(QPrinter& printer, const PageCase& c, const QString& path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(c.paper));
+    printer.setPageMargins(QMarginsF(c.marginMm, c.marginMm, c.marginMm, c.marginMm),
+                           QPageLayout::Millimeter);
+    if (c.resolution != 0)
+        printer.setResolution(c.resolution);
+}
+
+// One printed page, read back once and shared by the checks of its case.
+struct PrintedPage {
+    bool printed = false;
+    QString pdfPath;
+    int resolution = 0;
+    QSize area;        // printable area in printer pixels
+    QPoint areaOrigin; // its corner in printer pixels of the paper
+    StandInGrid grid;
+    PageGeometry geometry; // printer pixels of the printable area
+    double scale = 1;      // rendered pixels per printer pixel
+    QPointF origin;        // printable area's corner in rendered pixels
+    double pointsPerPixel = 1;
+    QPointF originPoints;
+    QImage pixels;
+    QVector<PdfWord> words;
+
+    // The rendered pixel that holds printer pixel (x, y).
+    QPoint Px(double x, double y) const {
+        return {int(std::floor(origin.x() + x * scale)), int(std::floor(origin.y() + y * scale))};
+    }
+    QRgb At(double x, double y) const {
+        const QPoint p = Px(x, y);
+        return pixels.pixel(p);
+    }
+    QRectF Points(const QRect& r) const {
+        return {originPoints.x() + r.x() * pointsPerPixel,
+                originPoints.y() + r.y() * pointsPerPixel, r.width() * pointsPerPixel,
+                r.height() * pointsPerPixel};
+    }
+};
+
+const PrintedPage& PageFor(const PageCase& c) {
+    static QTemporaryDir dir;
+    static std::map<std::string, std::unique_ptr<PrintedPage>> pages;
+    auto& slot = pages[c.name];
+    if (slot)
+        return *slot;
+    slot = std::make_unique<PrintedPage>();
+    PrintedPage& page = *slot;
+    QPrinter printer(QPrinter::HighResolution);
+    const QString path = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".pdf"));
+    PrintTo(printer, c, path);
+    page.grid = MakeStandInGrid(c.boxSize);
+    page.printed = PrintPuzzlePage(printer, SolidBackground(), page.grid.Picture(), c.boxSize);
+    page.pdfPath = path;
+    page.area = QSize(printer.width(), printer.height());
+    page.geometry = ComputePageGeometry(page.area, page.grid.NaturalSize());
+    const int resolution = printer.resolution();
+    page.resolution = resolution;
+    page.areaOrigin = printer.pageLayout().paintRectPixels(resolution).topLeft();
+    page.scale = double(kRenderDpi) / resolution;
+    page.origin = printer.pageLayout().paintRectPixels(kRenderDpi).topLeft();
+    page.pointsPerPixel = 72.0 / resolution;
+    page.originPoints = printer.pageLayout().paintRectPoints().topLeft();
+    page.pixels = RenderPdfPage(path, kRenderDpi);
+    page.words = PdfWords(path);
+    return page;
+}
+
+class PrintedPageTest : public ::testing::TestWithParam<PageCase> {
+protected:
+    void SetUp() override {
+        page_ = &PageFor(GetParam());
+        ASSERT_TRUE(page_->printed);
+        ASSERT_FALSE(page_->pixels.isNull()) << "pdftoppm (poppler-utils) could not render";
+    }
+    const PrintedPage& Page() const { return *page_; }
+
+private:
+    const PrintedPage* page_ = nullptr;
+};
+
+// Centre of the dark pixels met along a vertical or horizontal line of the rendered page,
+// between from and to (printer pixels); -1 when there are none.
+double DarkCentre(const PrintedPage& page, bool vertical, double fixed, double from, double to) {
+    double sum = 0;
+    int count = 0;
+    for (double v = from; v <= to; v += 1 / page.scale) {
+        const QRgb pixel = vertical ? page.At(fixed, v) : page.At(v, fixed);
+        if (IsDark(pixel)) {
+            sum += v;
+            ++count;
+        }
+    }
+    return count == 0 ? -1 : sum / count;
+}
+
+TEST_P(PrintedPageTest, BackgroundCoversThePrintableAreaAroundTheBoxes) {
+    const PrintedPage& page = Page();
+    const PageGeometry& g = page.geometry;
+    const int margin = 20; // frame half-width and a little more
+    const QRect boxes = g.TitleBoxRect()
+                            .united(g.GridPictureRect())
+                            .united(g.RulesBoxRect())
+                            .adjusted(-margin, -margin, margin, margin);
+    // The rules are written in a fixed size, so on a narrow page their longest line may run
+    // on past the right-hand frame.
+    const QRect rulesLines(g.x0, g.y1, page.area.width(), g.hb);
+    const QSize area = page.area;
+    int checked = 0;
+    for (int i = 0; i <= 40; ++i)
+        for (int j = 0; j <= 40; ++j) {
+            const int x = std::min(area.width() * i / 40, area.width() - 2);
+            const int y = std::min(area.height() * j / 40, area.height() - 2);
+            if (boxes.contains(x, y) || rulesLines.contains(x, y))
+                continue;
+            ++checked;
+            ASSERT_TRUE(NearColour(page.At(x, y), kBackground))
+                << "no background at printer pixel " << x << "," << y;
+        }
+    EXPECT_GT(checked, 800);
+}
+
+TEST_P(PrintedPageTest, FramesSitAtTenAndTwentyPercentWithTenPercentMargins) {
+    const PrintedPage& page = Page();
+    const PageGeometry& g = page.geometry;
+    const double tolerance = 2 / page.scale; // two rendered pixels
+    const double reach = 40;
+    for (const QRect& box : {g.TitleBoxRect(), g.RulesBoxRect()}) {
+        // Below the text lines, across the box: left and right frame lines.
+        const double row = box.y() + box.height() * 0.85;
+        EXPECT_NEAR(DarkCentre(page, false, row, box.x() - reach, box.x() + reach), box.x(),
+                    tolerance);
+        const double right = box.x() + box.width() - 2;
+        EXPECT_NEAR(DarkCentre(page, false, row, right - reach, right + reach), right, tolerance);
+        EXPECT_TRUE(NearColour(page.At(box.x() - 3 * reach, row), kBackground));
+        EXPECT_TRUE(NearColour(page.At(box.x() + box.width() * 0.95, row), Qt::white));
+        // Down the right part of the box: the bottom frame line.
+        const double column = box.x() + box.width() * 0.97;
+        const double bottom = box.y() + box.height() - 1;
+        EXPECT_NEAR(DarkCentre(page, true, column, bottom - reach, bottom + reach), bottom,
+                    tolerance);
+    }
+    const double column = g.x0 + g.w * 0.97;
+    EXPECT_NEAR(DarkCentre(page, true, column, g.y0 - reach, g.y0 + reach), g.y0, tolerance);
+}
+
+TEST_P(PrintedPageTest, GridPictureCoversTheUpperHalfOfTheRulesFrame) {
+    // Read back at the printer's own resolution, pixel for pixel, around the rules box's
+    // top frame line.
+    const PrintedPage& page = Page();
+    const PageGeometry& g = page.geometry;
+    const QPoint corner = page.areaOrigin + QPoint(g.x0 + g.w / 2, g.y1 - 20);
+    const QImage crop = RenderPdfPage(page.pdfPath, page.resolution, QRect(corner, QSize(8, 40)));
+    ASSERT_EQ(crop.height(), 40);
+    for (int dy = -4; dy <= -1; ++dy) {
+        const QRgb pixel = crop.pixel(4, 20 + dy);
+        EXPECT_TRUE(NearColour(pixel, kStandInLineColour, 12) ||
+                    NearColour(pixel, kStandInCellColour, 12))
+            << "grid missing " << -dy << " pixels above the rules box";
+    }
+    for (int dy = 1; dy <= 4; ++dy)
+        EXPECT_TRUE(IsDark(crop.pixel(4, 20 + dy))) << "frame missing " << dy << " pixels below";
+    EXPECT_TRUE(NearColour(crop.pixel(4, 20 + 8), Qt::white)) << "frame wider than its pen";
+}
+
+TEST_P(PrintedPageTest, GridPictureStartsAtTwentyPercentAndSpansTheBoxWidth) {
+    const PrintedPage& page = Page();
+    const PageGeometry& g = page.geometry;
+    QRect cells;
+    for (int y = 0; y < page.pixels.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(page.pixels.constScanLine(y));
+        for (int x = 0; x < page.pixels.width(); ++x)
+            if (NearColour(line[x], kStandInCellColour, 12))
+                cells |= QRect(x, y, 1, 1);
+    }
+    // The cells end one grid line before the picture's right and bottom edges.
+    const QSize natural = page.grid.NaturalSize();
+    const double lineX = double(page.grid.lineWidth) * g.w / natural.width();
+    const double lineY = double(page.grid.lineWidth) * g.gh / natural.height();
+    const QPoint topLeft = page.Px(g.x0, g.yg);
+    const QPoint bottomRight = page.Px(g.x0 + g.w - lineX, g.yg + g.gh - lineY);
+    EXPECT_NEAR(cells.left(), topLeft.x(), 2);
+    EXPECT_NEAR(cells.top(), topLeft.y(), 2);
+    EXPECT_NEAR(cells.right() + 1, bottomRight.x(), 2);
+    EXPECT_NEAR(cells.bottom() + 1, bottomRight.y(), 2);
+}
+
+TEST_P(PrintedPageTest, EveryCellOfTheWholeGridIsOnThePage) {
+    const PrintedPage& page = Page();
+    const PageGeometry& g = page.geometry;
+    const QSize natural = page.grid.NaturalSize();
+    const double sx = double(g.w) / natural.width();
+    const double sy = double(g.gh) / natural.height();
+    int missing = 0;
+    for (int row = 0; row < page.grid.side; ++row)
+        for (int col = 0; col < page.grid.side; ++col) {
+            // Near the cell's top-left corner, clear of its centred symbol.
+            const QPoint corner = page.grid.CellOrigin(row, col) + QPoint(4, 4);
+            if (!NearColour(page.At(g.x0 + corner.x() * sx, g.yg + corner.y() * sy),
+                            kStandInCellColour, 12))
+                ++missing;
+        }
+    EXPECT_EQ(missing, 0) << "of " << page.grid.side * page.grid.side << " cells";
+}
+
+QString WordsInside(const QVector<PdfWord>& words, const QRectF& box,
+                    QVector<QVector<PdfWord>>* lines = nullptr) {
+    QStringList texts;
+    for (const PdfWord& word : words) {
+        if (!box.contains(word.box.center()))
+            continue;
+        texts << word.text;
+        if (lines) {
+            if (lines->isEmpty() || std::abs(lines->back().front().box.top() - word.box.top()) > 1)
+                lines->push_back({});
+            lines->back().push_back(word);
+        }
+    }
+    return texts.join(u' ');
+}
+
+TEST_P(PrintedPageTest, TitleAndRulesAreWrittenInsideTheirBoxes) {
+    const PrintedPage& page = Page();
+    const PageGeometry& g = page.geometry;
+    const QRectF titleBox = page.Points(g.TitleBoxRect());
+    EXPECT_EQ(WordsInside(page.words, titleBox), "Qualche attimo di relax offerto da");
+
+    QVector<QVector<PdfWord>> lines;
+    const QString rules = WordsInside(page.words, page.Points(g.RulesBoxRect()), &lines);
+    switch (GetParam().boxSize) {
+    case 3:
+        EXPECT_TRUE(rules.contains("81 caselle")) << rules.toStdString();
+        EXPECT_EQ(rules.count("1 a 9"), 3) << rules.toStdString();
+        EXPECT_TRUE(rules.contains("riquadro 3x3")) << rules.toStdString();
+        break;
+    case 4:
+        EXPECT_TRUE(rules.contains("256 caselle")) << rules.toStdString();
+        EXPECT_TRUE(rules.contains("caratteri: 0-1-2-3-4-5-6-7-8-9-A-B-C-D-E-F "))
+            << rules.toStdString();
+        EXPECT_TRUE(rules.contains("riquadro 4x4.")) << rules.toStdString();
+        break;
+    default:
+        EXPECT_TRUE(rules.contains("25x25 caselle")) << rules.toStdString();
+        EXPECT_TRUE(rules.contains("caratteri: A-B-C-D-E-F-G-H-I-J-K-L-M-N-O-P-Q-R-S-T-U-V-W-X-Y "))
+            << rules.toStdString();
+        EXPECT_TRUE(rules.contains("riquadro 5x5.")) << rules.toStdString();
+        break;
+    }
+    // Four lines, one under the other at an even pitch, all starting at the same place
+    // just inside the frame.
+    ASSERT_EQ(lines.size(), 4) << rules.toStdString();
+    EXPECT_TRUE(lines[0].front().text.startsWith("Bisogna"));
+    const double pitch = lines[1].front().box.top() - lines[0].front().box.top();
+    EXPECT_GT(pitch, 5);
+    for (int k = 1; k < 4; ++k) {
+        EXPECT_NEAR(lines[k].front().box.top() - lines[k - 1].front().box.top(), pitch, 1);
+        EXPECT_NEAR(lines[k].front().box.left(), lines[0].front().box.left(), 1);
+    }
+    EXPECT_GT(lines[0].front().box.left(), titleBox.left());
+    EXPECT_LT(lines[0].front().box.left(), titleBox.left() + titleBox.width() * 0.03);
+}
+
+INSTANTIATE_TEST_SUITE_P(PagesOfEachSize, PrintedPageTest,
+                         ::testing::Values(PageCase{"a4_9x9", 3, QPageSize::A4, 0, 0},
+                                           PageCase{"a4_16x16", 4, QPageSize::A4, 0, 0},
+                                           PageCase{"a4_25x25", 5, QPageSize::A4, 0, 0},
+                                           PageCase{"letter_600dpi_margins_25x25", 5,
+                                                    QPageSize::Letter, 600, 15}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- failures: the job always ends, and nothing is reported as printed that was not ----
+
+TEST(PrintPuzzlePageFailure, GridPaintingThatThrowsStillEndsTheJob) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("thrown.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    PrintTo(printer, {"thrown", 3, QPageSize::A4, 0, 0}, path);
+    GridPicture grid = MakeStandInGrid(3).Picture();
+    grid.paint = [](QPainter&) { throw std::runtime_error("grid painting failed"); };
+
+    EXPECT_THROW(PrintPuzzlePage(printer, SolidBackground(), grid, 3), std::runtime_error);
+    EXPECT_FALSE(printer.paintingActive());
+    EXPECT_NE(printer.printerState(), QPrinter::Active);
+    // The ended job is a complete file that can be read back.
+    const QImage pixels = RenderPdfPage(path, 20);
+    ASSERT_FALSE(pixels.isNull());
+    EXPECT_TRUE(NearColour(pixels.pixel(1, 1), kBackground));
+}
+
+TEST(PrintPuzzlePageFailure, JobThatCannotBeginIsNotReportedAsPrinted) {
+    QPrinter printer(QPrinter::HighResolution);
+    PrintTo(printer, {"unwritable", 3, QPageSize::A4, 0, 0}, "/nonexistent-dir/page.pdf");
+    EXPECT_FALSE(PrintPuzzlePage(printer, SolidBackground(), MakeStandInGrid(3).Picture(), 3));
+    EXPECT_FALSE(printer.paintingActive());
+}
+
+TEST(PrintPuzzlePageFailure, GridWithoutSizeOrPainterPrintsNothing) {
+    QTemporaryDir dir;
+    for (const bool withPainter : {false, true}) {
+        const QString path = dir.filePath(withPainter ? "empty.pdf" : "nopainter.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        PrintTo(printer, {"empty", 3, QPageSize::A4, 0, 0}, path);
+        GridPicture grid = MakeStandInGrid(3).Picture();
+        if (withPainter)
+            grid.size = QSize(0, 335);
+        else
+            grid.paint = nullptr;
+        EXPECT_FALSE(PrintPuzzlePage(printer, SolidBackground(), grid, 3));
+        EXPECT_FALSE(QFile::exists(path));
+    }
+}
+
+} // namespace
