@@ -1,11 +1,14 @@
+#include "windows/tfrm_sudoku.h"
+#include "windows/tfrmhlpi.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Caselio");
-    QMainWindow window;
-    window.setWindowTitle("Caselio Vers.1.3");
-    window.showMaximized();
+    // The main window first, then the hidden holder of the print background.
+    TfrmSudoku frmSudoku;
+    Tfrmhlpi frmhlpi;
+    frmSudoku.showMaximized();
     return QApplication::exec();
 }

@@ -1,0 +1,71 @@
+#include "toolkit/bevel_panel.h"
+#include "windows/tfrm_sudoku.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+
+namespace {
+
+// A key is the window's only while nothing else is held: no Shift, Ctrl or Alt (the keypad
+// flag is not a held key) and no mouse button.
+bool IsPlainKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers held =
+        key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    return held == Qt::NoModifier && QApplication::mouseButtons() == Qt::NoButton;
+}
+
+} // namespace
+
+bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
+    if (!IsPlainKey(key))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_F1:
+        if (!ActHelp->isEnabled())
+            return false;
+        ActHelpExecute();
+        return true;
+    case Qt::Key_F4:
+        if (!ActSuggerisci->isEnabled())
+            return false;
+        ActSuggerisciExecute();
+        return true;
+    case Qt::Key_F5:
+        if (!ActPlay->isEnabled())
+            return false;
+        ActPlayExecute();
+        return true;
+    case Qt::Key_F6:
+        if (!ActToggleView->isEnabled())
+            return false;
+        ActToggleViewExecute();
+        return true;
+    case Qt::Key_F7:
+        if (!ActPrint->isEnabled())
+            return false;
+        ActPrintExecute();
+        return true;
+    case Qt::Key_F8:
+        // Only needs the box enabled, so it works in every state, also while hidden.
+        if (!cbxControllo->isEnabled())
+            return false;
+        cbxControllo->setChecked(!cbxControllo->isChecked());
+        cbxControlloClick();
+        return true;
+    case Qt::Key_F9:
+        if (pnlGameOn->isHidden())
+            return false;
+        cbxHideTimer->setChecked(!cbxHideTimer->isChecked());
+        cbxHideTimerClick();
+        return true;
+    case Qt::Key_F10:
+        if (!ActGenera->isEnabled())
+            return false;
+        ActGeneraExecute();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,147 @@
+#include "engine/random_source.h"
+#include "game/game_states.h"
+#include "toolkit/action_button.h"
+#include "toolkit/bevel_panel.h"
+#include "toolkit/draw_grid.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/seams.h"
+#include "toolkit/segment_clock.h"
+#include "windows/tfrm_sudoku.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QShowEvent>
+
+void TfrmSudoku::ApplyGameState() {
+    for (QAction* action : {ActGenera, ActPrint, ActToggleView, ActPlay, ActSuggerisci})
+        action->setEnabled(false);
+    Clock1->hide();
+    pnlGameOn->hide();
+    cbg1->setEnabled(false);
+    cbgLivello->setEnabled(false);
+    sg1->setAutoPopup(false);
+
+    const StateLook look = StateLookFor(GameState);
+    if (!look.known) {
+        CurrentSeams().showMessage(this, UnknownStateMessage(GameState));
+        return;
+    }
+    if (look.gamePanel) {
+        pnlGameOn->show();
+        // The clock shows again on every entry into a game view.
+        cbxHideTimer->setChecked(false);
+        cbxHideTimerClick();
+    }
+    if (look.toggleViewText)
+        btnToggleView->setText(*look.toggleViewText);
+    if (look.playText)
+        btnPlay->setText(*look.playText);
+    ActGenera->setEnabled(look.genera);
+    ActPrint->setEnabled(look.print);
+    ActToggleView->setEnabled(look.toggleView);
+    ActPlay->setEnabled(look.play);
+    ActSuggerisci->setEnabled(look.suggerisci);
+    cbg1->setEnabled(look.selectors);
+    cbgLivello->setEnabled(look.selectors);
+    if (look.popup) {
+        BuildGridMenu(GameState);
+        sg1->setAutoPopup(true);
+        if (GridShown())
+            sg1->viewport()->update();
+    }
+    if (look.gamePanel)
+        FocusGridIfShown();
+}
+
+void TfrmSudoku::ActToggleViewExecute() {
+    switch (GameState) {
+    case 1:
+        GameState = 2;
+        break;
+    case 2:
+        GameState = 1;
+        break;
+    case 4:
+        GameState = 5;
+        break;
+    case 5:
+        GameState = 4;
+        break;
+    default:
+        return;
+    }
+    ApplyGameState();
+}
+
+void TfrmSudoku::ActPlayExecute() {
+    if (GameState == 4 || GameState == 5) {
+        if (CurrentSeams().confirm(this, QStringLiteral("Abbandona il gioco in corso ?")) ==
+            ConfirmAnswer::Yes) {
+            GameState = 1;
+            ResetPlayGrid();
+            ApplyGameState();
+        } else {
+            FocusGridIfShown();
+        }
+        return;
+    }
+    GameState = 4;
+    ApplyGameState();
+    const QDateTime now = CurrentSeams().now();
+    PlayStartTime = DateTimeToDays(now);
+    // The readout then shows the time since the start (milliseconds of the start left out).
+    const QTime start = now.time();
+    Clock1->setTimeOffset(0, -start.hour(), -start.minute(), -start.second());
+}
+
+void TfrmSudoku::cbxControlloClick() {
+    if (GridShown()) {
+        sg1->viewport()->update();
+        sg1->setFocus();
+    }
+    if (GameState == 4)
+        BuildGridMenu(4);
+}
+
+void TfrmSudoku::cbxHideTimerClick() {
+    Clock1->setVisible(!cbxHideTimer->isChecked());
+    if (GridShown()) {
+        sg1->viewport()->update();
+        sg1->setFocus();
+    }
+}
+
+void TfrmSudoku::FormShow() {
+    SeedRandom();
+    sg1->hide();
+    BoxSize = 3;
+    Board.reset();
+    SeparatorWidth = 3;
+    ActPrint->setEnabled(false);
+    FitWindowToBoxSize(3);
+    SymbolAlphabets[3] = "123456789";
+    SymbolAlphabets[4] = "0123456789ABCDEF";
+    SymbolAlphabets[5] = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    cbgLivello->setItemIndex(0);
+    GameState = 0;
+    ApplyGameState();
+}
+
+void TfrmSudoku::FormClose() {
+    Board.reset();
+}
+
+void TfrmSudoku::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Restoring from the task bar shows the window again but is not a new start.
+    if (!Shown && !event->spontaneous()) {
+        Shown = true;
+        FormShow();
+    }
+}
+
+void TfrmSudoku::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}

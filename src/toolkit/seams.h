@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The answers of the one question the program asks.
+enum class ConfirmAnswer { Yes, No, Cancel };
+
+// Everything the windows need from the desktop that a test must be able to replace:
+// modal boxes, the browser, the clock, blocking waits and the print dialog.
+struct Seams {
+    // A plain modal box with the application title and one OK button.
+    std::function<void(QWidget* owner, const QString& text)> showMessage;
+    // A modal question (question icon) with Yes, No and Cancel; closing it counts as Cancel.
+    std::function<ConfirmAnswer(QWidget* owner, const QString& text)> confirm;
+    // Hands an address to the desktop's browser; the result is only informative.
+    std::function<bool(const QUrl& url)> openUrl;
+    // The current local date and time.
+    std::function<QDateTime()> now;
+    // Blocks the calling thread for the given milliseconds.
+    std::function<void(int milliseconds)> wait;
+    // Shows the print dialog for `printer`; true when the user confirmed.
+    std::function<bool(QPrinter& printer, QWidget* owner)> printDialog;
+};
+
+// The desktop's own implementations.
+Seams RealSeams();
+
+// The seams in use. Members left empty by InstallSeams fall back to the real ones.
+const Seams& CurrentSeams();
+void InstallSeams(Seams seams);
