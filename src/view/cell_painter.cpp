@@ -69,13 +69,18 @@ void DrawGridCellWith(QPainter& painter, const GridView& view, int column, int r
         painter.drawLine(right - 5, top + 5, left + 5, bottom - 5);
     }
 
+    // The separators are filled rather than stroked so that their pixels do not depend on
+    // where the painter's origin is: a w-pixel band centred on the right or bottom edge,
+    // reaching w/2 beyond the cell's ends so that it runs on across the thin lines.
     const int n = view.boxSize;
-    if (n > 0 && ((column + 1) % n == 0 || (row + 1) % n == 0)) {
-        painter.setPen(QPen(kSeparatorColour, view.separatorWidth));
+    const int w = view.separatorWidth;
+    if (n > 0 && w > 0) {
         if ((column + 1) % n == 0 && column != 0)
-            painter.drawLine(right, top, right, bottom);
+            painter.fillRect(QRect(right - w / 2, top - w / 2, w, bottom - top + w),
+                             kSeparatorColour);
         if ((row + 1) % n == 0 && row != 0)
-            painter.drawLine(left, bottom, right, bottom);
+            painter.fillRect(QRect(left - w / 2, bottom - w / 2, right - left + w, w),
+                             kSeparatorColour);
     }
     painter.restore();
 }

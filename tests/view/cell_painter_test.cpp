@@ -313,6 +313,29 @@ TEST_P(GridPixels, SymbolsSitLeftOfTheCentreAndAreCentredVertically) {
     EXPECT_NEAR(inkCentreY, cellCentreY, rect.height() / 5.0);
 }
 
+TEST_P(GridPixels, ScrolledPartMatchesTheWholeGrid) {
+    // Windows onto the grid, as a scrolled control paints it, at every offset across a box
+    // corner: the cells skipped there must not change a pixel that shows (separators reach
+    // just outside their cell).
+    Game game(GetParam());
+    const GridCell open = game.FirstOpen();
+    game.play[open.row][open.column] = game.solution[open.row][(open.column + 1) % game.Side()];
+    const int n = game.layout.boxSize;
+    const GridCell focus{n, n};
+    const QImage whole = game.Render(4, true, focus);
+    const QRect corner = CellRect(game.layout, {n - 1, n - 1});
+    for (int shift = -4; shift <= 6; ++shift) {
+        const QRect window(corner.bottomRight() + QPoint(shift, shift), QSize(30, 30));
+        QImage part(window.size(), QImage::Format_RGB32);
+        part.fill(kBackdrop);
+        QPainter painter(&part);
+        painter.translate(-window.topLeft());
+        PaintGrid(painter, game.View(4, true), game.layout, focus, game.font);
+        painter.end();
+        ASSERT_EQ(part, whole.copy(window)) << "shift " << shift;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllSizes, GridPixels, ::testing::Values(3, 4, 5));
 
 TEST(DrawGridCell, LeavesThePainterAsItWas) {

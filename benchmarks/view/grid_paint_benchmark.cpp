@@ -1,0 +1,77 @@
+// One full repaint of the grid, offscreen, as the window does after every entry.
+// Target: a 25x25 grid in a game with checking on, under 5 ms.
+#include "support/pattern_grids.h"
+#include "view/grid_painter.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A game in progress on a grid of box size n: the puzzle with about half of its open cells
+// filled, some of them wrongly, so that the conflict tests run and some strokes are drawn.
+struct Game {
+    explicit Game(int n)
+        : board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n)), play(MakeCellGrid()),
+          puzzle(MakeCellGrid()), solution(MakeCellGrid()) {
+        board.ExportPuzzle(puzzle);
+        board.ExportSolution(solution);
+        play = puzzle;
+        const int side = n * n;
+        for (int r = 0; r < side; ++r)
+            for (int c = 0; c < side; ++c)
+                if (puzzle[r][c] == ' ' && (r + c) % 2 == 0)
+                    play[r][c] =
+                        (r * side + c) % 7 == 0 ? solution[r][(c + 1) % side] : solution[r][c];
+    }
+    TsdBoard board;
+    CellGrid play;
+    CellGrid puzzle;
+    CellGrid solution;
+};
+
+void PaintInto(benchmark::State& state, int n, QSize size) {
+    const Game game(n);
+    const GridLayout layout = *GridLayoutFor(n, kMinGridFontPoints);
+    const QFont font = GridFont(kMinGridFontPoints);
+    const GridView view{n, 4, game.play, game.puzzle, game.solution, &game.board, true, 3};
+    QImage image(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        PaintGrid(painter, view, layout, GridCell{3, 3}, font);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// The 25x25 grid in its control: 582 pixels wide (the grid's panel), 507 high; the cells
+// beyond scroll out of sight but are painted all the same.
+void BM_Repaint25x25InItsControl(benchmark::State& state) {
+    PaintInto(state, 5, QSize(582, 507));
+}
+BENCHMARK(BM_Repaint25x25InItsControl)->Unit(benchmark::kMillisecond);
+
+// The whole 25x25 grid on one image, as for the printed page.
+void BM_Repaint25x25Whole(benchmark::State& state) {
+    PaintInto(state, 5, GridExtent(*GridLayoutFor(5, kMinGridFontPoints)));
+}
+BENCHMARK(BM_Repaint25x25Whole)->Unit(benchmark::kMillisecond);
+
+void BM_Repaint9x9(benchmark::State& state) {
+    PaintInto(state, 3, QSize(428, 335));
+}
+BENCHMARK(BM_Repaint9x9)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
