@@ -1,56 +1,58 @@
 #include "bank/seed_bank.h"
 
-#include <array>
+#include <span>
 #include <string_view>
 
 namespace {
 
-// Interim records until the generated bank lands.
-constexpr std::array<std::string_view, 1> kEasy9 = {
-    "???1?7??????8????5????927?3????3???????4?156??1??5??9?5?2????1?9????5??????9??4?6"
-    "835147629729863145641592783456239871397481562218756394562374918984615237173928456"};
-constexpr std::array<std::string_view, 1> kMedium9 = {
-    "9???6?3?8???1???5???8???????3???6??7????7??6?1???894????3???????948????5?6??2???9"
-    "951267348327148956648953712532416897489372561176589423713695284294831675865724139"};
-constexpr std::array<std::string_view, 1> kHard9 = {
-    "31??????4???8???63????12?9??2?14????4???????8?9?6??3????5?6??7??3????51?7????????"
-    "317596284952874163846312795623148957471935628598627341185263479234789516769451832"};
-
-struct SeedList {
-    const std::string_view* records;
-    int count;
-};
+// The generated records: kSeeds3E ... kSeeds5A, constant text compiled into the program.
+#include "bank/seed_records.inc"
 
 char upper(char level) {
     return level >= 'a' && level <= 'z' ? static_cast<char>(level - 'a' + 'A') : level;
 }
 
-SeedList listFor(int boxSize, char level) {
-    if (boxSize != 3)
-        return {nullptr, 0};
-    switch (upper(level)) {
-    case 'E':
-        return {kEasy9.data(), static_cast<int>(kEasy9.size())};
-    case 'M':
-        return {kMedium9.data(), static_cast<int>(kMedium9.size())};
-    case 'A':
-        return {kHard9.data(), static_cast<int>(kHard9.size())};
+std::span<const std::string_view> listFor(int boxSize, char level) {
+    const char letter = upper(level);
+    const auto pick = [letter](std::span<const std::string_view> easy,
+                               std::span<const std::string_view> medium,
+                               std::span<const std::string_view> hard) {
+        switch (letter) {
+        case 'E':
+            return easy;
+        case 'M':
+            return medium;
+        case 'A':
+            return hard;
+        default:
+            return std::span<const std::string_view>();
+        }
+    };
+    switch (boxSize) {
+    case 3:
+        return pick(kSeeds3E, kSeeds3M, kSeeds3A);
+    case 4:
+        return pick(kSeeds4E, kSeeds4M, kSeeds4A);
+    case 5:
+        return pick(kSeeds5E, kSeeds5M, kSeeds5A);
     default:
-        return {nullptr, 0};
+        return {};
     }
 }
 
 } // namespace
 
-int GetSeedCount(int boxSize, char level) { return listFor(boxSize, level).count; }
+int GetSeedCount(int boxSize, char level) {
+    return static_cast<int>(listFor(boxSize, level).size());
+}
 
-bool GetSeedPuzzle(int boxSize, char level, int index, std::string& puzzle,
-                   std::string& solution) {
-    const SeedList list = listFor(boxSize, level);
-    if (index < 0 || index >= list.count)
+bool GetSeedPuzzle(int boxSize, char level, int index, std::string& puzzle, std::string& solution) {
+    const std::span<const std::string_view> list = listFor(boxSize, level);
+    // The only caller stays within 0..count-1; anything else is refused, not read past.
+    if (index < 0 || index >= static_cast<int>(list.size()))
         return false;
     const std::size_t cells = static_cast<std::size_t>(boxSize * boxSize * boxSize * boxSize);
-    const std::string_view record = list.records[index];
+    const std::string_view record = list[static_cast<std::size_t>(index)];
     puzzle = std::string(record.substr(0, cells));
     solution = std::string(record.substr(cells, cells));
     return true;

@@ -10,5 +10,4 @@ int GetSeedCount(int boxSize, char level);
 
 // Copies record `index` of the pair into the two outputs and returns true. Returns false,
 // leaving both outputs untouched, for an unknown pair or an index outside 0..count-1.
-bool GetSeedPuzzle(int boxSize, char level, int index, std::string& puzzle,
-                   std::string& solution);
+bool GetSeedPuzzle(int boxSize, char level, int index, std::string& puzzle, std::string& solution);
