@@ -59,6 +59,30 @@ void BM_Repaint25x25Whole(benchmark::State& state) {
 }
 BENCHMARK(BM_Repaint25x25Whole)->Unit(benchmark::kMillisecond);
 
+// The same repaint cell by cell through DrawGridCell, as a draw grid's per-cell callback
+// does it, with the font worked out again for every cell.
+void BM_Repaint25x25CellByCell(benchmark::State& state) {
+    const Game game(5);
+    const GridLayout layout = *GridLayoutFor(5, kMinGridFontPoints);
+    const QFont font = GridFont(kMinGridFontPoints);
+    const GridView view{5, 4, game.play, game.puzzle, game.solution, &game.board, true, 3};
+    QImage image(QSize(582, 507), QImage::Format_RGB32);
+    const QRect visible = image.rect();
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(visible, kGridLineColour);
+        for (int row = 0; row < layout.side; ++row)
+            for (int column = 0; column < layout.side; ++column) {
+                const QRect rect = CellRect(layout, {column, row});
+                if (rect.intersects(visible))
+                    DrawGridCell(painter, view, column, row, rect, column == 3 && row == 3, font);
+            }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_Repaint25x25CellByCell)->Unit(benchmark::kMillisecond);
+
 void BM_Repaint9x9(benchmark::State& state) {
     PaintInto(state, 3, QSize(428, 335));
 }
