@@ -1,0 +1,106 @@
+// Buttons bound to actions, radio groups, the segment clock and the key preview.
+#include "toolkit/action_button.h"
+#include "toolkit/key_preview.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/seams.h"
+#include "toolkit/segment_clock.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+TEST(ActionButton, FollowsEnabledStateAndNewCaptionsOnly) {
+    QAction action("Gioca");
+    ActionButton button(&action);
+    int triggered = 0;
+    QObject::connect(&action, &QAction::triggered, [&] { ++triggered; });
+    EXPECT_EQ(button.text(), "Gioca");
+    action.setEnabled(false);
+    EXPECT_FALSE(button.isEnabled());
+    action.setEnabled(true);
+    EXPECT_TRUE(button.isEnabled());
+    // A caption set on the button survives enabling changes; a new action caption wins.
+    button.setText(" Gioca [F5] ");
+    action.setEnabled(false);
+    action.setEnabled(true);
+    EXPECT_EQ(button.text(), " Gioca [F5] ");
+    action.setText("Rigenera [F10]");
+    EXPECT_EQ(button.text(), "Rigenera [F10]");
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(triggered, 1);
+    action.setEnabled(false);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(triggered, 1);
+}
+
+TEST(ActionButton, OwnTextIsKeptWhatever) {
+    QAction action("Guida [F1]");
+    ActionButton button(&action);
+    button.setOwnText("Guida \n[F1]");
+    action.setText("Altro");
+    EXPECT_EQ(button.text(), "Guida \n[F1]");
+}
+
+TEST(RadioGroup, ReadsAndSetsTheItemIndexIncludingNone) {
+    RadioGroup group("Dimensione ", {"3x3", "4x4", "5x5"}, 3);
+    EXPECT_EQ(group.itemCount(), 3);
+    EXPECT_EQ(group.itemIndex(), -1);
+    group.setItemIndex(2);
+    EXPECT_EQ(group.itemIndex(), 2);
+    group.show();
+    QTest::mouseClick(group.item(1), Qt::LeftButton);
+    EXPECT_EQ(group.itemIndex(), 1);
+    group.setItemIndex(-1);
+    EXPECT_EQ(group.itemIndex(), -1);
+    group.setItemIndex(0);
+    EXPECT_EQ(group.itemIndex(), 0);
+}
+
+class ClockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Seams seams;
+        seams.now = [this] { return Now; };
+        InstallSeams(seams);
+    }
+    void TearDown() override { InstallSeams(RealSeams()); }
+    QDateTime Now = QDateTime(QDate(2024, 1, 1), QTime(23, 50, 0, 700));
+};
+
+TEST_F(ClockTest, OffsetMakesTheReadoutCountFromTheStart) {
+    SegmentClock clock;
+    EXPECT_EQ(clock.shownText(), "23:50:00");
+    clock.setTimeOffset(0, -23, -50, 0);
+    EXPECT_EQ(clock.shownText(), "00:00:00");
+    // Across midnight it still counts the time since the start.
+    Now = QDateTime(QDate(2024, 1, 2), QTime(0, 20, 0, 500));
+    clock.refresh();
+    EXPECT_EQ(clock.shownText(), "00:30:00");
+    clock.setTimeOffset(1, 0, 0, 5);
+    EXPECT_EQ(clock.shownText(), "00:20:05");
+}
+
+TEST(KeyPreview, WindowSeesKeysFirstAndConsumesOnlyWhatItHandles) {
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    new QVBoxLayout(&window);
+    window.layout()->addWidget(edit);
+    QList<int> previewed;
+    new KeyPreview(&window, [&](QKeyEvent& key) {
+        previewed << key.key();
+        return key.key() == Qt::Key_F5;
+    });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A);
+    QTest::keyClick(edit, Qt::Key_F5);
+    QTest::keyClick(edit, Qt::Key_F2); // ignored by the edit, offered to its parents
+    EXPECT_EQ(previewed, (QList<int>{Qt::Key_A, Qt::Key_F5, Qt::Key_F2}));
+    EXPECT_EQ(edit->text(), "a");
+}

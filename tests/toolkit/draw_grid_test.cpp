@@ -1,0 +1,147 @@
+// The draw grid: cell geometry, navigation, mouse-to-cell, hooks, scrolling, pop-up switch.
+#include "toolkit/draw_grid.h"
+
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+struct DrawnCell {
+    int col, row;
+    QRect rect;
+    bool focused;
+};
+
+class DrawGridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Grid.setColCount(9);
+        Grid.setRowCount(9);
+        Grid.setDefaultColWidth(44);
+        Grid.setDefaultRowHeight(34);
+        Grid.setGridLineWidth(3);
+        Grid.setFrameStyle(QFrame::NoFrame);
+        Grid.resize(9 * 47, 9 * 37);
+        Grid.show();
+        Grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Grid));
+        Grid.setFocus();
+    }
+    DrawGrid Grid;
+};
+
+} // namespace
+
+TEST_F(DrawGridTest, CellsStepByTheirSizeAndLineWithExclusiveEdges) {
+    const QRect rect = Grid.cellRect(2, 1);
+    EXPECT_EQ(rect.left(), 2 * 47);
+    EXPECT_EQ(rect.top(), 37);
+    EXPECT_EQ(ExclusiveRight(rect), 2 * 47 + 44);
+    EXPECT_EQ(ExclusiveBottom(rect), 37 + 34);
+    EXPECT_EQ(Grid.contentSize(), QSize(9 * 47, 9 * 37));
+}
+
+TEST_F(DrawGridTest, MouseFindsTheCellAndNothingBeyondTheLast) {
+    EXPECT_EQ(Grid.cellAt({0, 0}), QPoint(0, 0));
+    EXPECT_EQ(Grid.cellAt({47 * 3 + 10, 37 * 8 + 5}), QPoint(3, 8));
+    // A point on the line after column 0 still belongs to column 0.
+    EXPECT_EQ(Grid.cellAt({45, 5}), QPoint(0, 0));
+    Grid.setColCount(4);
+    EXPECT_EQ(Grid.cellAt({47 * 5, 5}), std::nullopt);
+    QTest::mouseClick(Grid.viewport(), Qt::LeftButton, {}, {47 * 2 + 5, 37 + 5});
+    EXPECT_EQ(Grid.currentCol(), 2);
+    EXPECT_EQ(Grid.currentRow(), 1);
+}
+
+TEST_F(DrawGridTest, NavigationKeysMoveTheCurrentCellWithinTheGrid) {
+    QTest::keyClick(&Grid, Qt::Key_Left);
+    EXPECT_EQ(Grid.currentCol(), 0);
+    QTest::keyClick(&Grid, Qt::Key_Right);
+    QTest::keyClick(&Grid, Qt::Key_Down);
+    EXPECT_EQ(Grid.currentCol(), 1);
+    EXPECT_EQ(Grid.currentRow(), 1);
+    QTest::keyClick(&Grid, Qt::Key_End);
+    EXPECT_EQ(Grid.currentCol(), 8);
+    QTest::keyClick(&Grid, Qt::Key_Home);
+    EXPECT_EQ(Grid.currentCol(), 0);
+    QTest::keyClick(&Grid, Qt::Key_PageDown);
+    EXPECT_EQ(Grid.currentRow(), 8);
+    QTest::keyClick(&Grid, Qt::Key_PageUp);
+    EXPECT_EQ(Grid.currentRow(), 0);
+}
+
+TEST_F(DrawGridTest, KeyHookSeesKeysAndNavigationStillRuns) {
+    std::vector<int> seen;
+    Grid.setKeyDownHook([&](QKeyEvent& key) {
+        seen.push_back(key.key());
+        key.accept();
+    });
+    QTest::keyClick(&Grid, Qt::Key_Right);
+    QTest::keyClick(&Grid, Qt::Key_5);
+    EXPECT_EQ(seen, (std::vector<int>{Qt::Key_Right, Qt::Key_5}));
+    EXPECT_EQ(Grid.currentCol(), 1);
+}
+
+TEST_F(DrawGridTest, OwnerDrawsEveryVisibleCellAndOnlyTheCurrentIsFocused) {
+    std::vector<DrawnCell> drawn;
+    Grid.setDrawCell([&](QPainter& painter, int col, int row, const QRect& rect, bool focused) {
+        drawn.push_back({col, row, rect, focused});
+        painter.fillRect(rect, Qt::red);
+    });
+    Grid.setCurrentCell(3, 4);
+    const QImage image = Grid.viewport()->grab().toImage();
+    ASSERT_EQ(drawn.size(), 81u);
+    int focusedCount = 0;
+    for (const DrawnCell& cell : drawn) {
+        if (cell.focused) {
+            ++focusedCount;
+            EXPECT_EQ(cell.col, 3);
+            EXPECT_EQ(cell.row, 4);
+        }
+    }
+    EXPECT_EQ(focusedCount, 1);
+    // The silver line between cells, the owner's colour inside them.
+    EXPECT_EQ(image.pixelColor(45, 10), QColor(192, 192, 192));
+    EXPECT_EQ(image.pixelColor(20, 10), QColor(Qt::red));
+    // The dotted focus rectangle is drawn over the current cell's edge.
+    const QRect current = Grid.cellRect(3, 4);
+    bool dark = false;
+    for (int x = current.left(); x < current.left() + 6; ++x)
+        dark = dark || image.pixelColor(x, current.top()) == QColor(Qt::black);
+    EXPECT_TRUE(dark);
+}
+
+TEST_F(DrawGridTest, ScrollsWhenCellsOutgrowTheControl) {
+    Grid.setColCount(25);
+    Grid.setRowCount(25);
+    EXPECT_GT(Grid.verticalScrollBar()->maximum(), 0);
+    Grid.setCurrentCell(24, 24);
+    EXPECT_GT(Grid.verticalScrollBar()->value(), 0);
+    const QRect last = Grid.cellRect(24, 24);
+    EXPECT_TRUE(Grid.viewport()->rect().contains(last));
+    EXPECT_EQ(Grid.cellAt(last.center()), QPoint(24, 24));
+}
+
+TEST_F(DrawGridTest, PopupOnlyWhileAutomaticPopupIsOn) {
+    QMenu menu;
+    menu.addAction("x");
+    bool shown = false;
+    QObject::connect(&menu, &QMenu::aboutToShow, [&] {
+        shown = true;
+        QMetaObject::invokeMethod(&menu, &QMenu::close, Qt::QueuedConnection);
+    });
+    Grid.setPopupMenu(&menu);
+    Grid.setAutoPopup(false);
+    QContextMenuEvent off(QContextMenuEvent::Mouse, {5, 5}, Grid.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Grid.viewport(), &off);
+    EXPECT_FALSE(shown);
+    Grid.setAutoPopup(true);
+    QContextMenuEvent on(QContextMenuEvent::Mouse, {5, 5}, Grid.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Grid.viewport(), &on);
+    EXPECT_TRUE(shown);
+}

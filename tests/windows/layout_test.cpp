@@ -1,0 +1,174 @@
+// The main window's controls: names, kinds, nesting, captions, fonts, hidden ones, actions.
+#include "toolkit/action_button.h"
+#include "toolkit/bevel_panel.h"
+#include "toolkit/draw_grid.h"
+#include "toolkit/link_label.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/seams.h"
+#include "toolkit/segment_clock.h"
+#include "windows/tfrm_sudoku.h"
+#include "windows/tfrmhlpi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class LayoutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Seams seams;
+        seams.openUrl = [this](const QUrl& url) {
+            Urls << url.toString();
+            return true;
+        };
+        seams.showMessage = [](QWidget*, const QString&) {};
+        InstallSeams(seams);
+        Window.show();
+        Window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+    }
+    void TearDown() override { InstallSeams(RealSeams()); }
+
+    QWidget* Child(const char* name) { return Window.findChild<QWidget*>(QLatin1String(name)); }
+
+    QStringList Urls;
+    TfrmSudoku Window;
+};
+
+TEST_F(LayoutTest, ControlsSitInTheirPanels) {
+    const struct {
+        const char* name;
+        const char* parent;
+    } nesting[] = {
+        {"Panel1", "pnlTopMain"},
+        {"pnlTopControlsClient", "pnlTopMain"},
+        {"Image1", "Panel1"},
+        {"StaticText1", "Panel1"},
+        {"StaticText2", "Panel1"},
+        {"btnGenera", "pnlTopControlsClient"},
+        {"cbg1", "pnlTopControlsClient"},
+        {"cbgLivello", "pnlTopControlsClient"},
+        {"btnHelp", "Panel3"},
+        {"cxLabel3", "Panel3"},
+        {"cxHyperLinkEdit2", "Panel3"},
+        {"sg1", "pnlGrid"},
+        {"pnlButtons", "pnlRight"},
+        {"pnlGameOn", "pnlRight"},
+        {"pnlLayout", "pnlRight"},
+        {"btnPlay", "pnlButtons"},
+        {"btnToggleView", "pnlButtons"},
+        {"btnPrint", "pnlButtons"},
+        {"cbxHideTimer", "pnlGameOn"},
+        {"Clock1", "pnlGameOn"},
+        {"cbxControllo", "pnlGameOn"},
+        {"cxButton1", "pnlGameOn"},
+        {"StaticText3", "pnlLayout"},
+        {"StaticText4", "pnlLayout"},
+        {"btnFontPiu", "pnlLayout"},
+        {"btnFontMeno", "pnlLayout"},
+    };
+    for (const auto& n : nesting) {
+        SCOPED_TRACE(n.name);
+        QWidget* child = Child(n.name);
+        ASSERT_NE(child, nullptr);
+        ASSERT_NE(child->parentWidget(), nullptr);
+        EXPECT_EQ(child->parentWidget()->objectName(), n.parent);
+    }
+    EXPECT_NE(qobject_cast<DrawGrid*>(Child("sg1")), nullptr);
+    EXPECT_NE(qobject_cast<SegmentClock*>(Child("Clock1")), nullptr);
+    EXPECT_TRUE(qobject_cast<BevelPanel*>(Child("pnlGameOn"))->framed());
+    EXPECT_FALSE(qobject_cast<BevelPanel*>(Child("pnlGrid"))->framed());
+    // Absolutely placed controls keep their declared places.
+    EXPECT_EQ(Child("btnGenera")->geometry(), QRect(8, 10, 185, 47));
+    EXPECT_EQ(Child("Clock1")->geometry(), QRect(18, 32, 156, 32));
+    EXPECT_EQ(Child("btnFontMeno")->geometry(), QRect(120, 63, 87, 33));
+    EXPECT_EQ(Child("pnlTopMain")->height(), 129);
+    EXPECT_EQ(Child("Panel3")->height(), 55);
+    EXPECT_EQ(Child("pnlRight")->width(), 225);
+}
+
+TEST_F(LayoutTest, CaptionsAndSelectorsStartAsDeclared) {
+    EXPECT_EQ(Window.windowTitle(), "Caselio Vers.1.3");
+    EXPECT_EQ(qobject_cast<QLabel*>(Child("StaticText1"))->text(), "Caselio");
+    EXPECT_EQ(qobject_cast<QLabel*>(Child("StaticText2"))->text(), "Vers.1.3");
+    auto* size = qobject_cast<RadioGroup*>(Child("cbg1"));
+    auto* level = qobject_cast<RadioGroup*>(Child("cbgLivello"));
+    EXPECT_EQ(size->title(), "Dimensione ");
+    EXPECT_EQ(level->title(), "Livello di difficoltà ");
+    EXPECT_EQ(size->itemIndex(), 0);
+    EXPECT_EQ(level->itemIndex(), 0);
+    EXPECT_EQ(level->item(0)->text(), "Semplice    ");
+    EXPECT_EQ(size->item(2)->text(), "5x5");
+    EXPECT_EQ(qobject_cast<QCheckBox*>(Child("cbxHideTimer"))->text(), "Nascondi timer [F9]");
+    EXPECT_EQ(qobject_cast<QCheckBox*>(Child("cbxControllo"))->text(), "Controllo attivo [F8]");
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(Child("cbxControllo"))->isChecked());
+    // The help button keeps its own two-line caption; the action has one line.
+    EXPECT_EQ(qobject_cast<ActionButton*>(Child("btnHelp"))->text(), "Guida \n[F1]");
+    EXPECT_EQ(Window.ActHelp->text(), "Guida [F1]");
+    EXPECT_FALSE(qobject_cast<ActionButton*>(Child("btnHelp"))->icon().isNull());
+    EXPECT_FALSE(qobject_cast<QLabel*>(Child("Image1"))->pixmap().isNull());
+    EXPECT_EQ(Child("btnGenera")->font().family(), "Verdana");
+    EXPECT_EQ(Child("btnGenera")->font().pixelSize(), 15);
+    EXPECT_EQ(Child("StaticText1")->font().pixelSize(), 32);
+    EXPECT_TRUE(Child("StaticText1")->font().italic());
+}
+
+TEST_F(LayoutTest, ActionsAreListedInOrderWithTheirCaptions) {
+    const QStringList names = {"ActPrint", "ActGenera",     "ActToggleView",
+                               "ActPlay",  "ActSuggerisci", "ActHelp"};
+    const QStringList captions = {"Stampa [F7]", "Genera [F10]",       "Visualizza soluzione",
+                                  "Gioca",       "Suggerimento! [F4]", "Guida [F1]"};
+    QStringList found;
+    for (QAction* action : Window.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+        if (names.contains(action->objectName()))
+            found << action->objectName();
+    EXPECT_EQ(found, names);
+    for (int i = 0; i < names.size(); ++i) {
+        auto* action = Window.findChild<QAction*>(names[i]);
+        EXPECT_EQ(action->text(), captions[i]);
+        EXPECT_TRUE(action->shortcut().isEmpty());
+    }
+}
+
+TEST_F(LayoutTest, StartsInStateZeroWithGridAndHiddenControlsHidden) {
+    EXPECT_EQ(Window.GameState, 0);
+    EXPECT_TRUE(Child("sg1")->isHidden());
+    EXPECT_TRUE(Child("pnlGameOn")->isHidden());
+    EXPECT_TRUE(Child("btnPrint")->isHidden());
+    EXPECT_TRUE(Child("cbgLivello")->isHidden());
+    EXPECT_EQ(Window.SymbolAlphabets[5], "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    EXPECT_EQ(Window.SeparatorWidth, 3);
+    EXPECT_EQ(Window.BoxSize, 3);
+}
+
+TEST_F(LayoutTest, MakersLinkOpensOurSiteOnOneClick) {
+    QTest::mouseClick(Child("cxHyperLinkEdit2"), Qt::LeftButton);
+    EXPECT_EQ(Urls, QStringList{"https://caselio.example.org"});
+}
+
+TEST_F(LayoutTest, ZoomStaysBetweenEightAndSixteenPoints) {
+    auto* grid = qobject_cast<DrawGrid*>(Child("sg1"));
+    QTest::mouseClick(Child("btnFontMeno"), Qt::LeftButton);
+    EXPECT_EQ(grid->font().pointSize(), 8);
+    for (int i = 0; i < 9; ++i)
+        QTest::mouseClick(Child("btnFontPiu"), Qt::LeftButton);
+    EXPECT_EQ(grid->font().pointSize(), 16);
+    // Generating a 9x9 puzzle then sets the cells from the zoomed font.
+    Window.ActGeneraExecute();
+    EXPECT_EQ(grid->defaultColWidth(), 52);
+    EXPECT_EQ(grid->defaultRowHeight(), 42);
+}
+
+TEST(WatermarkHolder, IsNeverShownAndHoldsAPagePicture) {
+    Tfrmhlpi holder;
+    EXPECT_FALSE(holder.isVisible());
+    EXPECT_EQ(holder.watermark().size(), QSize(794, 1123));
+    QImage picture(10, 20, QImage::Format_RGB888);
+    holder.setWatermark(picture);
+    EXPECT_EQ(holder.imgWaterMark->pixmap().size(), QSize(10, 20));
+}

@@ -1,0 +1,33 @@
+#!/bin/bash
+# The real program on a virtual X display: it opens, takes function and symbol keys, stays
+# up, and exits cleanly when its window is closed.
+# Usage: xvfb_run_test.sh <caselio program> <output directory>
+set -u
+PROGRAM=$1
+OUT=$2
+source "$(dirname "$0")/xvfb_session.sh"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+xvfb_start || fail "could not start Xvfb"
+caselio_start "$PROGRAM" "$OUT/xvfb_program.log" || fail "window did not appear"
+
+# Generate, show the solution, back, play, then a few symbols into the first cells.
+send_keys F10 F6 F6 F5 1 Right 2 Right 3 Down 4
+import -window root "$OUT/xvfb_window.png" || fail "screenshot failed"
+[ -s "$OUT/xvfb_window.png" ] || fail "empty screenshot"
+kill -0 "$APP_PID" 2>/dev/null || fail "program died while taking keys"
+
+# Closing as a user does: the window manager's Alt+F4 asks the window to close.
+xdotool windowactivate --sync "$APP_WID" 2>/dev/null
+xdotool key --clearmodifiers alt+F4
+for i in $(seq 1 50); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$APP_PID" 2>/dev/null && fail "program still running after its window closed"
+wait "$APP_PID"
+STATUS=$?
+APP_PID=""
+[ "$STATUS" -eq 0 ] || fail "program exited with status $STATUS"
+echo "PASS: screenshot in $OUT/xvfb_window.png"

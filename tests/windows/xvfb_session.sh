@@ -1,0 +1,65 @@
+# Shared by the Xvfb scripts: a private X display with a window manager, the program on it,
+# and clean-up of every process started here on any exit path.
+# Source it, then call xvfb_start, caselio_start <program>, and rely on the EXIT trap.
+
+XVFB_PID=""
+WM_PID=""
+APP_PID=""
+APP_WID=""
+
+xvfb_cleanup() {
+    for pid in "$APP_PID" "$WM_PID" "$XVFB_PID"; do
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null
+            wait "$pid" 2>/dev/null
+        fi
+    done
+}
+trap xvfb_cleanup EXIT
+
+# Starts Xvfb on the first free display number from 90 and openbox on it.
+xvfb_start() {
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+            Xvfb ":${n}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            XVFB_PID=$!
+            export DISPLAY=":${n}"
+            local i
+            for i in $(seq 1 50); do
+                xdpyinfo >/dev/null 2>&1 && break
+                if ! kill -0 "$XVFB_PID" 2>/dev/null; then
+                    XVFB_PID=""
+                    break
+                fi
+                sleep 0.1
+            done
+            [ -n "$XVFB_PID" ] && break
+        fi
+    done
+    [ -n "$XVFB_PID" ] || { echo "no free X display" >&2; return 1; }
+    openbox >/dev/null 2>&1 &
+    WM_PID=$!
+    sleep 0.5
+}
+
+# Launches the program and waits for its main window; sets APP_PID and APP_WID.
+caselio_start() {
+    unset QT_QPA_PLATFORM
+    # No browser or desktop integration is wanted under test.
+    BROWSER=/bin/true "$1" >"${2:-/dev/null}" 2>&1 &
+    APP_PID=$!
+    APP_WID=$(timeout 20 xdotool search --sync --onlyvisible --name 'Caselio Vers.1.3' | head -n 1)
+    [ -n "$APP_WID" ] || { echo "main window did not appear" >&2; return 1; }
+    xdotool windowactivate --sync "$APP_WID" 2>/dev/null || xdotool windowfocus --sync "$APP_WID"
+    sleep 0.5
+}
+
+# Sends keys to the focused window, one at a time with a pause for the window to follow.
+send_keys() {
+    local key
+    for key in "$@"; do
+        xdotool key --clearmodifiers "$key"
+        sleep 0.3
+    done
+}
