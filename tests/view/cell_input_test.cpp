@@ -78,17 +78,6 @@ TEST(CellInput, FunctionAndNavigationKeysEnterNothing) {
             EXPECT_EQ(Entered(n, key), '\0') << n << " key " << std::hex << key;
 }
 
-TEST(CellInput, KeyValuesAreUpperCaseLettersAndDigits) {
-    // The keypad reports the same key codes as the main block (with a modifier flag), so
-    // both enter digits; letter keys are upper case whatever Shift says.
-    EXPECT_EQ(CellValueForKey(Qt::Key_7), '7');
-    EXPECT_EQ(CellValueForKey(Qt::Key_A), 'A');
-    EXPECT_EQ(CellValueForKey(Qt::Key_Y), 'Y');
-    EXPECT_EQ(CellValueForKey(Qt::Key_Space), ' ');
-    EXPECT_FALSE(CellValueForKey(Qt::Key_Delete).has_value());
-    EXPECT_FALSE(CellValueForKey('a').has_value()); // not a key code Qt sends for a letter
-}
-
 TEST(CellInput, GivensRefuseEveryKeySilently) {
     for (int n : {3, 4, 5}) {
         const Game game(n);

@@ -1,7 +1,6 @@
 #include "view/grid_painter.h"
 #include "view/grid_sizing.h"
 
-#include <QFontInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,19 +81,6 @@ TEST(GridZoom, StepDownAtTheStartChangesNothing) {
     EXPECT_EQ(zoom.rowHeight, 34);
 }
 
-TEST(GridZoom, CellsFollowTheTableAtEveryStep) {
-    GridZoom zoom = StartZoom(4);
-    while (ZoomIn(zoom)) {
-        const GridLayout layout = *GridLayoutFor(4, zoom.fontPoints);
-        EXPECT_EQ(zoom.columnWidth, layout.columnWidth);
-        EXPECT_EQ(zoom.rowHeight, layout.rowHeight);
-    }
-    while (ZoomOut(zoom)) {
-    }
-    EXPECT_EQ(zoom.fontPoints, 8);
-    EXPECT_EQ(zoom.columnWidth, 34);
-}
-
 TEST(GridZoom, ZoomCarriesOverToTheNextSize) {
     GridZoom zoom = StartZoom(3);
     for (int step = 0; step < 4; ++step)
@@ -103,13 +89,6 @@ TEST(GridZoom, ZoomCarriesOverToTheNextSize) {
     const GridLayout next = *GridLayoutFor(4, zoom.fontPoints);
     EXPECT_EQ(next.columnWidth, 38);
     EXPECT_EQ(next.rowHeight, 28);
-}
-
-TEST(GridFont, StartsElevenPixelsHighAndGrowsWithThePoints) {
-    EXPECT_EQ(GridFont(8).pixelSize(), 11);
-    EXPECT_EQ(GridFont(16).pixelSize(), 21);
-    EXPECT_EQ(GridFont(8).family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_FALSE(QFontInfo(GridFont(8)).family().isEmpty());
 }
 
 TEST(GridGeometry, CellUnderAPoint) {
