@@ -17,7 +17,7 @@ QImage MakeWatermarkImage() {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(24);
+    font.setPixelSize(21);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(kWatermarkInk);

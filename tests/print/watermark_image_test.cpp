@@ -1,5 +1,4 @@
-// The background picture and the window that carries it.
-#include "print/tfrmhlpi.h"
+// The background picture of the printed page.
 #include "print/watermark_image.h"
 
 #include <gtest/gtest.h>
@@ -60,13 +59,6 @@ TEST(WatermarkImage, AddressIsWrittenSlantedInTwoColumnsOfTenLines) {
             // Rising to the right: the right half's ink sits clearly higher.
             EXPECT_GT(leftY / left - rightY / right, 20) << "column " << column << " band " << band;
         }
-}
-
-TEST(Tfrmhlpi, CarriesTheWatermarkWithoutShowing) {
-    const Tfrmhlpi holder;
-    EXPECT_FALSE(holder.isVisible());
-    EXPECT_EQ(holder.WatermarkImage(), MakeWatermarkImage());
-    EXPECT_EQ(holder.imgWaterMark->pixmap().size(), QSize(794, 1123));
 }
 
 } // namespace
