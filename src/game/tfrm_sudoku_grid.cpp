@@ -1,6 +1,9 @@
 // The grid's hooks, its pop-up menu, sizing, zoom and printing as the state machine needs
 // them. The full cell painting, key mapping, sizing table, menu model, completion rules and
-// the printed page come from the view, rules and print code and plug in here.
+// the printed page come from the view and print code and plug in here.
+#include "game/game_states.h"
+#include "game/rules/completion_check.h"
+#include "game/rules/elapsed_time.h"
 #include "toolkit/action_button.h"
 #include "toolkit/bevel_panel.h"
 #include "toolkit/draw_grid.h"
@@ -220,5 +223,11 @@ void TfrmSudoku::ActPrintExecute() {
 // The page itself is drawn by the print code, which plugs in here.
 void TfrmSudoku::PrintPuzzlePage(QPrinter&) {}
 
-// The completion rules plug in here; until then a full grid is not announced.
-void TfrmSudoku::CheckCompletion() {}
+// Any full grid without a repeat counts as solved, whatever the stored solution says.
+void TfrmSudoku::CheckCompletion() {
+    if (!Board || !IsGridSolved(*Board, PlayGrid))
+        return;
+    const double now = DateTimeToDays(CurrentSeams().now());
+    const ElapsedTime elapsed = ComputeElapsedTime(now, PlayStartTime);
+    CurrentSeams().showMessage(this, QString::fromStdString(CongratulationText(elapsed)));
+}

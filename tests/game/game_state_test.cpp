@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <vector>
 
 namespace {
 
@@ -202,4 +203,34 @@ TEST_F(WindowTest, ClosingTheWindowFreesTheBoard) {
     ASSERT_NE(Window->Board, nullptr);
     Window->close();
     EXPECT_EQ(Window->Board, nullptr);
+}
+
+TEST_F(WindowTest, FillingTheGridWithoutRepeatsCongratulatesAndGameGoesOn) {
+    EnterState(4);
+    std::vector<QPoint> open;
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c)
+            if (Window->PuzzleGrid[r][c] == ' ')
+                open.emplace_back(c, r);
+    ASSERT_FALSE(open.empty());
+    auto type = [this](QPoint cell, char symbol) {
+        Window->sg1->setCurrentCell(cell.x(), cell.y());
+        Press(static_cast<Qt::Key>(Qt::Key_0 + (symbol - '0')));
+    };
+    for (std::size_t i = 0; i + 1 < open.size(); ++i)
+        type(open[i], Window->SolutionGrid[open[i].y()][open[i].x()]);
+    const QPoint last = open.back();
+    const char right = Window->SolutionGrid[last.y()][last.x()];
+    // A symbol that repeats one of its row leaves the full grid unsolved.
+    const char wrong = Window->SolutionGrid[last.y()][(last.x() + 1) % 9];
+    type(last, wrong);
+    EXPECT_TRUE(Messages.isEmpty());
+    Now = Now.addSecs(3723);
+    type(last, right);
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_EQ(Messages[0],
+              "Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil Sudoku in:1: ore, "
+              ":2 min. e 3 secondi.");
+    EXPECT_EQ(Window->GameState, 4);
+    EXPECT_EQ(Window->btnPlay->text(), " Abbandona gioco [F5] ");
 }
