@@ -22,10 +22,10 @@ namespace {
 constexpr int kPictureDpi = 80;
 
 bool WritePage(int boxSize, const QImage& watermark, const QDir& out, const QDir& work) {
-    // A fixed stream state and clock, so the pictures only change when the page does.
-    SetMinuteOfHourSource([] { return 17; });
-    SetRandomState(20240601u + boxSize);
     TsdBoard board(boxSize, AlphabetFor(boxSize), PatternPuzzle(boxSize), PatternSolution(boxSize));
+    // A fixed stream state, set after the board has seeded the stream from the clock, so the
+    // pictures only change when the page does.
+    SetRandomState(20240601u + boxSize);
     board.Genera();
     if (board.HasError()) {
         std::fprintf(stderr, "%s\n", board.GetErrorText().c_str());
