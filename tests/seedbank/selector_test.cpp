@@ -1,9 +1,8 @@
 #include "selector.h"
 #include "split_mix.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace seedbank;
 

@@ -159,6 +159,17 @@ private:
 
 } // namespace
 
+std::vector<std::string> CollectPoolRecords(int list, std::uint64_t seed, int wanted, int threads) {
+    BuildOptions options;
+    options.seed = seed;
+    options.threads = threads;
+    PoolMaker maker(kJobs[list], seed, list, options);
+    std::vector<std::string> records;
+    for (const Made& made : maker.Collect(wanted))
+        records.push_back(made.record);
+    return records;
+}
+
 Bank BuildBank(const BuildOptions& options) {
     Bank bank;
     std::set<std::string> solutionsSeen;

@@ -21,4 +21,8 @@ struct BuildOptions {
 // number of threads or their timing. Returns an empty bank when a selection fails.
 Bank BuildBank(const BuildOptions& options);
 
+// The pool step of BuildBank alone, for list number `list` (0..8, in the order of the
+// lists table): the records of its first `wanted` accepted candidates.
+std::vector<std::string> CollectPoolRecords(int list, std::uint64_t seed, int wanted, int threads);
+
 } // namespace seedbank
