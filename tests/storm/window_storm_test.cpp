@@ -1,0 +1,220 @@
+// A storm of random input through the real main window. Whatever the player does, the game's
+// data must stay consistent: a known state, givens untouched, the puzzle fixed during a game,
+// only symbols of the current size in the player's grid, and a grid shaped like the board.
+//
+// CASELIO_STORM_SEED and CASELIO_STORM_EVENTS override the fixed seed and the event count;
+// the seed is printed so that a failing run can be replayed.
+#include "toolkit/draw_grid.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/seams.h"
+#include "windows/tfrm_sudoku.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? std::strtoull(text, nullptr, 10) : fallback;
+}
+
+const Qt::Key kFunctionKeys[] = {Qt::Key_F1, Qt::Key_F2,  Qt::Key_F3,  Qt::Key_F4,
+                                 Qt::Key_F5, Qt::Key_F6,  Qt::Key_F7,  Qt::Key_F8,
+                                 Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12};
+const Qt::Key kNavigationKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                   Qt::Key_Home, Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
+const Qt::KeyboardModifiers kModifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
+                                            Qt::AltModifier};
+
+class WindowStorm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        seed = envNumber("CASELIO_STORM_SEED", 20261209);
+        events = envNumber("CASELIO_STORM_EVENTS", 200000);
+        std::printf("storm seed %llu, %llu events (CASELIO_STORM_SEED=%llu to replay)\n",
+                    static_cast<unsigned long long>(seed), static_cast<unsigned long long>(events),
+                    static_cast<unsigned long long>(seed));
+        rng.seed(seed);
+
+        Seams seams;
+        seams.showMessage = [](QWidget*, const QString&) {};
+        seams.confirm = [this](QWidget*, const QString&) {
+            return static_cast<ConfirmAnswer>(pick(3));
+        };
+        seams.openUrl = [](const QUrl&) { return true; };
+        seams.now = [this] { return now; };
+        seams.wait = [](int) {};
+        // Printing is slow and tested on its own: the dialog is always cancelled here.
+        seams.printDialog = [](QPrinter&, QWidget*) { return false; };
+        InstallSeams(seams);
+
+        window = std::make_unique<TfrmSudoku>();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override {
+        window.reset();
+        InstallSeams(RealSeams());
+    }
+
+    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng); }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : window.get(), k, modifiers);
+    }
+
+    void clickCell(Qt::MouseButton button) {
+        DrawGrid* grid = window->sg1;
+        if (!grid->isVisible())
+            return;
+        QWidget* viewport = grid->viewport();
+        // Mostly on a cell, sometimes anywhere in the control (lines, empty area).
+        QPoint at(pick(viewport->width()), pick(viewport->height()));
+        if (pick(4) != 0) {
+            const QRect cell = grid->cellRect(pick(grid->colCount()), pick(grid->rowCount()));
+            if (viewport->rect().contains(cell.center()))
+                at = cell.center();
+        }
+        QTest::mouseClick(viewport, button, Qt::NoModifier, at);
+    }
+
+    void chooseMenuItem() {
+        const QList<QAction*> items = window->popm1->actions();
+        if (items.isEmpty())
+            return;
+        QAction* item = items[pick(static_cast<int>(items.size()))];
+        // A disabled item cannot be chosen from an open menu.
+        if (item->isEnabled())
+            item->trigger();
+    }
+
+    void clickIfVisible(QAbstractButton* button) {
+        if (button->isVisible() && button->isEnabled())
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    void pickSize() {
+        RadioGroup* sizes = window->cbg1;
+        QRadioButton* item = sizes->item(pick(sizes->itemCount()));
+        clickIfVisible(item);
+    }
+
+    void oneEvent() {
+        now = now.addMSecs(pick(5000));
+        const int roll = pick(100);
+        if (roll < 18) {
+            key(kFunctionKeys[pick(12)], pick(3) == 0 ? kModifiers[pick(4)] : Qt::NoModifier);
+        } else if (roll < 25) {
+            key(Qt::Key_F10); // new puzzles often, so every size gets played
+        } else if (roll < 50) {
+            const int which = pick(4);
+            const Qt::KeyboardModifiers modifiers =
+                which == 3 ? Qt::KeypadModifier : kModifiers[pick(4)];
+            const Qt::Key k = which == 0   ? Qt::Key(Qt::Key_A + pick(26))
+                              : which == 3 ? Qt::Key(Qt::Key_0 + pick(10))
+                                           : Qt::Key(Qt::Key_0 + pick(10));
+            key(k, modifiers);
+        } else if (roll < 55) {
+            const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Delete, Qt::Key_Backspace,
+                                    Qt::Key_Tab,   Qt::Key_Escape, Qt::Key_Return};
+            key(keys[pick(6)], kModifiers[pick(4)]);
+        } else if (roll < 70) {
+            key(kNavigationKeys[pick(8)], pick(4) == 0 ? kModifiers[pick(4)] : Qt::NoModifier);
+        } else if (roll < 78) {
+            clickCell(Qt::LeftButton);
+        } else if (roll < 84) {
+            clickCell(Qt::RightButton);
+        } else if (roll < 91) {
+            chooseMenuItem();
+        } else if (roll < 94) {
+            clickIfVisible(pick(2) ? window->btnFontPiu : window->btnFontMeno);
+        } else if (roll < 97) {
+            clickIfVisible(pick(2) ? window->cbxControllo : window->cbxHideTimer);
+        } else {
+            pickSize();
+        }
+        // Let pending repaints run now and then, so painting is exercised too.
+        if (pick(32) == 0)
+            QCoreApplication::processEvents();
+    }
+
+    // Returns a description of the first broken rule, or an empty string.
+    std::string brokenRule() {
+        const TfrmSudoku& w = *window;
+        const int state = w.GameState;
+        if (state != 0 && state != 1 && state != 2 && state != 4 && state != 5)
+            return "GameState " + std::to_string(state);
+        if (!w.Board)
+            return state == 0 ? "" : "no board in state " + std::to_string(state);
+
+        const int side = w.Board->GetDimension();
+        if (w.sg1->rowCount() != side || w.sg1->colCount() != side)
+            return "grid is " + std::to_string(w.sg1->colCount()) + " x " +
+                   std::to_string(w.sg1->rowCount()) + " for a board of side " +
+                   std::to_string(side);
+        if (state == 0)
+            return "";
+
+        const std::string& alphabet = w.SymbolAlphabets[w.BoxSize];
+        for (int r = 0; r < side; ++r)
+            for (int c = 0; c < side; ++c) {
+                const char given = w.PuzzleGrid[r][c];
+                const char shown = w.PlayGrid[r][c];
+                if (given != ' ' && shown != given)
+                    return "given changed at " + std::to_string(r) + "," + std::to_string(c);
+                if (shown != ' ' && alphabet.find(shown) == std::string::npos)
+                    return std::string("foreign byte '") + shown + "' at " + std::to_string(r) +
+                           "," + std::to_string(c);
+            }
+
+        const bool inGame = state == 4 || state == 5;
+        if (inGame && wasInGame &&
+            (w.PuzzleGrid != puzzleAtStart || w.SolutionGrid != solutionAtStart))
+            return "puzzle or solution changed during a game";
+        if (inGame && !wasInGame) {
+            puzzleAtStart = w.PuzzleGrid;
+            solutionAtStart = w.SolutionGrid;
+        }
+        wasInGame = inGame;
+        return "";
+    }
+
+    std::uint64_t seed = 0;
+    std::uint64_t events = 0;
+    std::mt19937_64 rng;
+    QDateTime now = QDateTime(QDate(2026, 12, 9), QTime(9, 0));
+    std::unique_ptr<TfrmSudoku> window;
+    bool wasInGame = false;
+    CellGrid puzzleAtStart = MakeCellGrid();
+    CellGrid solutionAtStart = MakeCellGrid();
+};
+
+TEST_F(WindowStorm, GameDataStaysConsistentUnderRandomInput) {
+    int statesSeen = 0;
+    for (std::uint64_t i = 0; i < events; ++i) {
+        oneEvent();
+        statesSeen |= 1 << window->GameState;
+        const std::string broken = brokenRule();
+        ASSERT_EQ(broken, "") << "after event " << i << " (seed " << seed << ")";
+    }
+    // The storm is only worth something if it reached every state.
+    EXPECT_EQ(statesSeen, 0b110111) << "states seen, as bits";
+}
+
+} // namespace
