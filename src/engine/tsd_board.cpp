@@ -4,6 +4,7 @@
 #include "engine/reorder_tables.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -76,6 +77,7 @@ void TsdBoard::LoadPuzzle(const std::string& puzzleText, const std::string& solu
     SymbolAlphabet = upperCased(alphabet);
     PuzzleText = upperCased(puzzleText);
     SolutionText = upperCased(solutionText);
+    BuildSymbolLookup();
     ParsePuzzle();
 }
 
@@ -116,10 +118,18 @@ void TsdBoard::ParsePuzzle() {
 }
 
 std::int32_t TsdBoard::CharToSymbol(char ch) const {
-    if (std::string_view(kEmptyMarkers).find(ch) != std::string_view::npos)
-        return -1;
-    const auto pos = SymbolAlphabet.find(ch);
-    return pos == std::string::npos ? -1 : static_cast<std::int32_t>(pos);
+    return SymbolLookup[static_cast<unsigned char>(ch)];
+}
+
+// One pass over the alphabet instead of a search per character: the markers are empty cells,
+// and a repeated alphabet character keeps its first position.
+void TsdBoard::BuildSymbolLookup() {
+    SymbolLookup.fill(-1);
+    for (std::size_t pos = SymbolAlphabet.size(); pos-- > 0;)
+        SymbolLookup[static_cast<unsigned char>(SymbolAlphabet[pos])] =
+            static_cast<std::int32_t>(pos);
+    for (char marker : std::string_view(kEmptyMarkers))
+        SymbolLookup[static_cast<unsigned char>(marker)] = -1;
 }
 
 char TsdBoard::SymbolChar(std::int32_t value) const {
@@ -248,17 +258,15 @@ void TsdBoard::Genera() {
 }
 
 // Each transform reads only the grids as they were before it began: new (to) := old (from).
-void TsdBoard::SnapshotCells(CellMatrix& puzzle, CellMatrix& solution) const {
-    for (std::int32_t r = 0; r < Dimension; ++r) {
-        std::copy_n(PuzzleCells[r].begin(), Dimension, puzzle[r].begin());
-        std::copy_n(SolutionCells[r].begin(), Dimension, solution[r].begin());
-    }
-}
-
+// Only the lines a transform moves are copied to the scratch grids.
 void TsdBoard::reorderColsOfGroup(std::int32_t group, ReorderPerm perm) {
-    CellMatrix puzzle, solution;
-    SnapshotCells(puzzle, solution);
     const std::int32_t n = BoxSize;
+    CellMatrix puzzle, solution;
+    for (std::int32_t r = 0; r < Dimension; ++r)
+        for (std::int32_t k = 0; k < n; ++k) {
+            puzzle[r][group * n + k] = PuzzleCells[r][group * n + k];
+            solution[r][group * n + k] = SolutionCells[r][group * n + k];
+        }
     for (std::int32_t k = 0; k < n; ++k)
         for (std::int32_t r = 0; r < Dimension; ++r) {
             PuzzleCells[r][group * n + k] = puzzle[r][group * n + perm[k]];
@@ -267,14 +275,25 @@ void TsdBoard::reorderColsOfGroup(std::int32_t group, ReorderPerm perm) {
 }
 
 void TsdBoard::reorderRowsOfGroup(std::int32_t group, ReorderPerm perm) {
-    CellMatrix puzzle, solution;
-    SnapshotCells(puzzle, solution);
     const std::int32_t n = BoxSize;
+    CellMatrix puzzle, solution;
+    for (std::int32_t k = 0; k < n; ++k) {
+        std::copy_n(PuzzleCells[group * n + k].begin(), Dimension, puzzle[group * n + k].begin());
+        std::copy_n(SolutionCells[group * n + k].begin(), Dimension,
+                    solution[group * n + k].begin());
+    }
     for (std::int32_t k = 0; k < n; ++k)
         for (std::int32_t c = 0; c < Dimension; ++c) {
             PuzzleCells[group * n + k][c] = puzzle[group * n + perm[k]][c];
             SolutionCells[group * n + k][c] = solution[group * n + perm[k]][c];
         }
+}
+
+void TsdBoard::SnapshotCells(CellMatrix& puzzle, CellMatrix& solution) const {
+    for (std::int32_t r = 0; r < Dimension; ++r) {
+        std::copy_n(PuzzleCells[r].begin(), Dimension, puzzle[r].begin());
+        std::copy_n(SolutionCells[r].begin(), Dimension, solution[r].begin());
+    }
 }
 
 void TsdBoard::reorderColGroups(ReorderPerm perm) {

@@ -74,6 +74,7 @@ private:
     void SetError(const std::string& text);
     void ParsePuzzle();
     std::int32_t CharToSymbol(char ch) const;
+    void BuildSymbolLookup();
     char SymbolChar(std::int32_t value) const;
     void ExportCells(const CellMatrix& cells, CellGrid& grid) const;
     bool InBounds(std::int32_t row, std::int32_t column) const;
@@ -107,4 +108,6 @@ private:
     std::string SymbolAlphabet;
     std::string PuzzleText;
     std::string SolutionText;
+    // Symbol number of every byte for the current alphabet (-1: empty cell).
+    std::array<std::int32_t, 256> SymbolLookup{};
 };

@@ -188,3 +188,17 @@ TEST(BoardLoad, LargestFittingSizeWorks) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(BoardLoad, ARepeatedAlphabetCharacterTakesItsFirstPosition) {
+    // '1' stands twice; '9' is missing, so the solution's '9' cells are refused, and a
+    // solution without '9' parses with '1' as symbol 0.
+    std::string solution(81, '1');
+    TsdBoard board(3, "112345678", std::string(81, '1'), solution);
+    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
+    EXPECT_EQ(board.PuzzleCell(0, 0), 0);
+    EXPECT_EQ(board.SolutionCell(8, 8), 0);
+}
+
+} // namespace
