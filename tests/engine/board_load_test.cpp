@@ -192,8 +192,7 @@ TEST(BoardLoad, LargestFittingSizeWorks) {
 namespace {
 
 TEST(BoardLoad, ARepeatedAlphabetCharacterTakesItsFirstPosition) {
-    // '1' stands twice; '9' is missing, so the solution's '9' cells are refused, and a
-    // solution without '9' parses with '1' as symbol 0.
+    // '1' stands at positions 0 and 1 of the alphabet; it reads as symbol 0.
     std::string solution(81, '1');
     TsdBoard board(3, "112345678", std::string(81, '1'), solution);
     ASSERT_FALSE(board.HasError()) << board.GetErrorText();
