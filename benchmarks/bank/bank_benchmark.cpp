@@ -1,7 +1,8 @@
-// Costs of certifying the compiled-in bank: the whole verify, and the exact solver on the
-// records of each size.
+// Costs of the seed bank: certifying the compiled-in bank (the whole verify, the exact
+// solver on the records of each size) and making one build candidate.
 
 #include "bank_verifier.h"
+#include "generator.h"
 #include "solver.h"
 
 #include <benchmark/benchmark.h>
@@ -45,3 +46,18 @@ void BM_SolverPerRecord(benchmark::State& state) {
 BENCHMARK(BM_SolverPerRecord)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// One build candidate (random grid, clue removal under the list's tier, grade), by size
+// and tier: the unit of work a build repeats a few thousand times.
+void BM_MakeCandidate(benchmark::State& state) {
+    const Geometry& geometry = *Geometry::For(static_cast<int>(state.range(0)));
+    const TechniqueSet tiers[] = {kSinglesTier, kLockedTier, kPairsTier};
+    const TechniqueSet tier = tiers[state.range(1)];
+    std::uint64_t seed = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakeCandidate(geometry, tier, seed++).givens);
+}
+BENCHMARK(BM_MakeCandidate)
+    ->ArgsProduct({{3, 4, 5}, {0, 1, 2}})
+    ->ArgNames({"box", "tier"})
+    ->Unit(benchmark::kMillisecond);
