@@ -1,5 +1,6 @@
 #include "engine/random_source.h"
 #include "game/game_states.h"
+#include "game/rules/elapsed_time.h"
 #include "toolkit/action_button.h"
 #include "toolkit/bevel_panel.h"
 #include "toolkit/draw_grid.h"
@@ -88,11 +89,10 @@ void TfrmSudoku::ActPlayExecute() {
     }
     GameState = 4;
     ApplyGameState();
-    const QDateTime now = CurrentSeams().now();
-    PlayStartTime = DateTimeToDays(now);
-    // The readout then shows the time since the start (milliseconds of the start left out).
-    const QTime start = now.time();
-    Clock1->setTimeOffset(0, -start.hour(), -start.minute(), -start.second());
+    PlayStartTime = DateTimeToDays(CurrentSeams().now());
+    // The readout then reads 00:00:00 and counts the time since the start.
+    const ClockOffset offset = ClockOffsetFor(PlayStartTime);
+    Clock1->setTimeOffset(0, offset.hours, offset.minutes, offset.seconds);
 }
 
 void TfrmSudoku::cbxControlloClick() {

@@ -24,6 +24,7 @@ class QPrinter;
 class QPushButton;
 class RadioGroup;
 class SegmentClock;
+struct GridView;
 
 // The main window and game controller. Its controls and game data are public fields, as the
 // grid view, the printed page and the tests read them by these names; every control also
@@ -90,6 +91,9 @@ public:
     std::int32_t SeparatorWidth = 3;
     std::uint8_t GameState = 0;
     double PlayStartTime = 0.0; // days since 1899-12-30, time of day as the fraction
+    // The grid font's size in points, 8 to 16: it lives as long as the window, so the zoom
+    // carries over to every puzzle and size.
+    int GridFontPoints = 8;
 
     // The sizes last asked for by FitWindowToBoxSize and PrepareGrid. A maximized window
     // keeps its size and the grid fills its panel, so these are what was requested.
@@ -149,6 +153,10 @@ private:
     bool GridShown() const;
     void FocusGridIfShown();
     void StoreEntry(char value);
+    // One zoom step of the grid's font and cells; nothing at either end of the range.
+    void ApplyZoom(bool larger);
+    // What the cell-drawing routine reads, as the window holds it now.
+    GridView CurrentGridView() const;
 
     KeyPreview* Preview = nullptr;
     bool Shown = false;

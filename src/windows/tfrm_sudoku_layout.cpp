@@ -5,6 +5,7 @@
 #include "toolkit/link_label.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/segment_clock.h"
+#include "view/grid_sizing.h"
 #include "windows/help_pages.h"
 #include "windows/tfrm_sudoku.h"
 #include "windows/window_pictures.h"
@@ -174,9 +175,7 @@ void TfrmSudoku::BuildGridArea(QWidget* client) {
     fill->setContentsMargins(1, 1, 1, 1);
     sg1 = Named(new DrawGrid(pnlGrid), "sg1");
     sg1->setFrameStyle(QFrame::NoFrame);
-    QFont gridFont(QStringLiteral("MS Sans Serif"));
-    gridFont.setPointSize(8);
-    sg1->setFont(gridFont);
+    sg1->setFont(GridFont(GridFontPoints));
     sg1->setColCount(25);
     sg1->setRowCount(25);
     sg1->setDefaultColWidth(25);
