@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     // The main window first, then the hidden holder of the print background.
     TfrmSudoku frmSudoku;
     Tfrmhlpi frmhlpi;
+    frmSudoku.frmhlpi = &frmhlpi;
     frmSudoku.showMaximized();
     return QApplication::exec();
 }

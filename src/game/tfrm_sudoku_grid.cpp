@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinter>
 
 GridView TfrmSudoku::CurrentGridView() const {
     return GridView{BoxSize,
@@ -138,21 +137,6 @@ void TfrmSudoku::ActSuggerisciExecute() {
         CurrentSeams().showMessage(this, *hint);
     FocusGridIfShown();
 }
-
-void TfrmSudoku::ActPrintExecute() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (CurrentSeams().printDialog(printer, this)) {
-        FitWindowToBoxSize(BoxSize);
-        repaint();
-        CurrentSeams().wait(1000);
-        PrintPuzzlePage(printer);
-        CurrentSeams().wait(1000);
-    }
-    FocusGridIfShown();
-}
-
-// The page itself is drawn by the print code, which plugs in here.
-void TfrmSudoku::PrintPuzzlePage(QPrinter&) {}
 
 // Any full grid without a repeat counts as solved, whatever the stored solution says.
 void TfrmSudoku::CheckCompletion() {

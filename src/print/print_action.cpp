@@ -1,8 +1,10 @@
 #include "print/print_action.h"
 
 bool RunPrintAction(const PrintActionSteps& steps) {
-    if (!steps.askPrinter())
+    if (!steps.askPrinter()) {
+        steps.focusGridIfShown(); // the grid gets the focus back whether or not a page came out
         return false;
+    }
     steps.fitWindow();
     steps.repaintWindow();
     steps.wait(kPrintSettleMilliseconds);

@@ -16,6 +16,6 @@ struct PrintActionSteps {
 // The window is left to settle before the page is built, and the printer after it.
 inline constexpr int kPrintSettleMilliseconds = 1000;
 
-// Runs the print action: nothing at all when the dialog is cancelled. Returns whether a
-// page was printed.
+// Runs the print action: only the refocusing when the dialog is cancelled. Returns whether
+// a page was printed.
 bool RunPrintAction(const PrintActionSteps& steps);

@@ -24,6 +24,7 @@ class QPrinter;
 class QPushButton;
 class RadioGroup;
 class SegmentClock;
+class Tfrmhlpi;
 struct GridView;
 
 // The main window and game controller. Its controls and game data are public fields, as the
@@ -94,6 +95,8 @@ public:
     // The grid font's size in points, 8 to 16: it lives as long as the window, so the zoom
     // carries over to every puzzle and size.
     int GridFontPoints = 8;
+    // The hidden window holding the printed page's background; none in some tests.
+    const Tfrmhlpi* frmhlpi = nullptr;
 
     // The sizes last asked for by FitWindowToBoxSize and PrepareGrid. A maximized window
     // keeps its size and the grid fills its panel, so these are what was requested.
@@ -136,7 +139,8 @@ public:
     void btnFontPiuClick();
     void btnFontMenoClick();
     void ActPrintExecute();
-    void PrintPuzzlePage(QPrinter& printer);
+    // True when a page went to the printer.
+    bool PrintPuzzlePage(QPrinter& printer);
     void CheckCompletion();
 
 protected:

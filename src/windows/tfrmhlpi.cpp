@@ -1,15 +1,14 @@
 #include "windows/tfrmhlpi.h"
 
+#include "print/watermark_image.h"
+
 #include <QLabel>
 #include <QPixmap>
 
 Tfrmhlpi::Tfrmhlpi(QWidget* parent) : QWidget(parent), imgWaterMark(new QLabel(this)) {
     setObjectName(QStringLiteral("frmhlpi"));
     imgWaterMark->setObjectName(QStringLiteral("imgWaterMark"));
-    // A blank white page until the printing code supplies the picture.
-    QImage blank(794, 1123, QImage::Format_RGB888);
-    blank.fill(Qt::white);
-    setWatermark(blank);
+    setWatermark(MakeWatermarkImage());
 }
 
 void Tfrmhlpi::setWatermark(const QImage& image) {

@@ -34,7 +34,7 @@ TEST(RunPrintAction, CancelledDialogPrintsNothingAndWaitsForNothing) {
     Recorder recorder;
     recorder.confirm = false;
     EXPECT_FALSE(RunPrintAction(recorder.Steps()));
-    EXPECT_EQ(recorder.steps, std::vector<std::string>{"dialog"});
+    EXPECT_EQ(recorder.steps, (std::vector<std::string>{"dialog", "focus"}));
 }
 
 TEST(RunPrintAction, ConfirmedDialogFitsSettlesPrintsSettlesAndRefocuses) {

@@ -1,0 +1,127 @@
+// The print action through the real window: the dialog's answer decides whether a page
+// comes out, and the page carries the whole grid as the window shows it.
+#include "game/window_fixture.h"
+#include "print/pdf_page.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace {
+
+class PrintFromWindow : public WindowTest {
+protected:
+    // The dialog stand-in sends the page to a PDF file and answers as told.
+    void AnswerDialog(bool confirm) {
+        Seams seams = CurrentSeams();
+        seams.printDialog = [this, confirm](QPrinter& printer, QWidget*) {
+            ++PrintDialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(PdfPath());
+            return confirm;
+        };
+        InstallSeams(seams);
+    }
+
+    void Generate(int sizeIndex) {
+        Window->cbg1->setItemIndex(sizeIndex);
+        Press(Qt::Key_F10);
+        ASSERT_EQ(Window->GameState, 1);
+    }
+
+    QString PdfPath() const { return Folder.filePath(QStringLiteral("page.pdf")); }
+
+    // The one-character words between the title and the rules box: the grid's symbols.
+    int SymbolsOnPage() const {
+        const QVector<PdfWord> words = PdfWords(PdfPath());
+        double top = 0, bottom = 1e9;
+        for (const PdfWord& word : words) {
+            if (word.text == QLatin1String("Qualche"))
+                top = word.box.bottom();
+            if (word.text == QLatin1String("Bisogna"))
+                bottom = word.box.top();
+        }
+        int count = 0;
+        for (const PdfWord& word : words)
+            count += word.text.size() == 1 && word.box.top() > top && word.box.bottom() < bottom;
+        return count;
+    }
+
+    int SymbolsShown() const {
+        const int side = Window->Board->GetDimension();
+        const bool player = Window->GameState == 1 || Window->GameState == 4;
+        const CellGrid& grid = player ? Window->PlayGrid : Window->SolutionGrid;
+        int count = 0;
+        for (int r = 0; r < side; ++r)
+            for (int c = 0; c < side; ++c)
+                count += grid[r][c] != ' ' ? 1 : 0;
+        return count;
+    }
+
+    QString PageText() const {
+        QStringList words;
+        for (const PdfWord& word : PdfWords(PdfPath()))
+            words << word.text;
+        return words.join(QLatin1Char(' '));
+    }
+
+    QTemporaryDir Folder;
+};
+
+TEST_F(PrintFromWindow, CancelledDialogPrintsNothingAndKeepsTheGridFocused) {
+    Generate(0);
+    AnswerDialog(false);
+    Press(Qt::Key_F7);
+    EXPECT_EQ(PrintDialogs, 1);
+    EXPECT_FALSE(QFile::exists(PdfPath()));
+    EXPECT_TRUE(Waits.isEmpty());
+    EXPECT_TRUE(Window->sg1->hasFocus());
+}
+
+TEST_F(PrintFromWindow, NineByNinePuzzlePageWithItsRules) {
+    Generate(0);
+    AnswerDialog(true);
+    Press(Qt::Key_F7);
+    ASSERT_TRUE(QFile::exists(PdfPath()));
+    EXPECT_EQ(Waits, (QList<int>{1000, 1000}));
+    EXPECT_TRUE(Window->sg1->hasFocus());
+    const QString text = PageText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Qualche attimo di relax offerto da")));
+    EXPECT_TRUE(text.contains(QStringLiteral("81 caselle")));
+    EXPECT_TRUE(text.contains(QStringLiteral("1 a 9")));
+    EXPECT_EQ(SymbolsOnPage(), SymbolsShown());
+}
+
+// The whole 25 x 25 grid reaches the page, also the rows the control must scroll to, with
+// the player's entries in a game and the full solution when it is shown.
+TEST_F(PrintFromWindow, TwentyFiveByTwentyFiveGridPrintsComplete) {
+    Generate(2);
+    Press(Qt::Key_F5);
+    ASSERT_EQ(Window->GameState, 4);
+    // A few entries in open cells, typed as a player would.
+    int typed = 0;
+    for (int r = 24; r >= 0 && typed < 5; --r)
+        for (int c = 0; c < 25 && typed < 5; ++c)
+            if (Window->PuzzleGrid[r][c] == ' ') {
+                Window->sg1->setCurrentCell(c, r);
+                Press(Qt::Key(Qt::Key_A + (Window->SolutionGrid[r][c] - 'A')));
+                ASSERT_EQ(Window->PlayGrid[r][c], Window->SolutionGrid[r][c]);
+                ++typed;
+            }
+    AnswerDialog(true);
+    for (int state : {4, 5}) {
+        if (state == 5)
+            Press(Qt::Key_F6);
+        ASSERT_EQ(Window->GameState, state);
+        QFile::remove(PdfPath());
+        Press(Qt::Key_F7);
+        ASSERT_TRUE(QFile::exists(PdfPath())) << "state " << state;
+        EXPECT_EQ(SymbolsOnPage(), SymbolsShown()) << "state " << state;
+        EXPECT_TRUE(PageText().contains(QStringLiteral("A-B-C-D-E-F-G-H-I-J-K-L-M-N-O-P-Q-R-S-"
+                                                       "T-U-V-W-X-Y")));
+    }
+    EXPECT_EQ(SymbolsShown(), 625) << "the solution fills every cell";
+}
+
+} // namespace
