@@ -1,0 +1,56 @@
+// One full repaint of the real window's grid, as after every entry: a 25x25 game with
+// checking on and about half of the open cells filled, painted into an image of the grid
+// control's size through the grid's own paint event and cell callback.
+// Target: under 5 ms.
+#include "toolkit/draw_grid.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/seams.h"
+#include "windows/tfrm_sudoku.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_WindowRepaint25x25Playing(benchmark::State& state) {
+    Seams seams;
+    seams.showMessage = [](QWidget*, const QString&) {};
+    InstallSeams(seams);
+    TfrmSudoku window;
+    window.show();
+    window.cbg1->setItemIndex(2);
+    window.ActGeneraExecute();
+    window.ActPlayExecute();
+    window.cbxControllo->setChecked(true);
+    // Every other open cell filled, every seventh of those with a neighbour's symbol, so
+    // that the conflict tests run and some strokes are drawn.
+    for (int r = 0; r < 25; ++r)
+        for (int c = 0; c < 25; ++c)
+            if (window.PuzzleGrid[r][c] == ' ' && (r + c) % 2 == 0)
+                window.PlayGrid[r][c] = (r * 25 + c) % 7 == 0 ? window.SolutionGrid[r][(c + 1) % 25]
+                                                              : window.SolutionGrid[r][c];
+    window.sg1->setFocus();
+    QWidget* viewport = window.sg1->viewport();
+    QImage image(viewport->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        viewport->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["width"] = viewport->width();
+    state.counters["height"] = viewport->height();
+    InstallSeams(RealSeams());
+}
+BENCHMARK(BM_WindowRepaint25x25Playing)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
