@@ -153,11 +153,14 @@ TEST_F(LayoutTest, MakersLinkOpensOurSiteOnOneClick) {
 
 TEST_F(LayoutTest, ZoomStaysBetweenEightAndSixteenPoints) {
     auto* grid = qobject_cast<DrawGrid*>(Child("sg1"));
+    // The grid's font is sized in pixels at 96 dots per inch: 8 points are 11 pixels.
     QTest::mouseClick(Child("btnFontMeno"), Qt::LeftButton);
-    EXPECT_EQ(grid->font().pointSize(), 8);
+    EXPECT_EQ(Window.GridFontPoints, 8);
+    EXPECT_EQ(grid->font().pixelSize(), 11);
     for (int i = 0; i < 9; ++i)
         QTest::mouseClick(Child("btnFontPiu"), Qt::LeftButton);
-    EXPECT_EQ(grid->font().pointSize(), 16);
+    EXPECT_EQ(Window.GridFontPoints, 16);
+    EXPECT_EQ(grid->font().pixelSize(), 21);
     // Generating a 9x9 puzzle then sets the cells from the zoomed font.
     Window.ActGeneraExecute();
     EXPECT_EQ(grid->defaultColWidth(), 52);
