@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
+#include <algorithm>
 
 namespace {
 
@@ -39,8 +40,10 @@ template <typename W> W* Named(W* widget, const char* name) {
 QLabel* StaticText(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                    const QFont& font) {
     auto* label = Named(new QLabel(text, parent), name);
-    label->setGeometry(geometry);
     label->setFont(font);
+    // The substitute for the design's font can run wider: never clip the text.
+    label->setGeometry(
+        geometry.adjusted(0, 0, std::max(0, label->sizeHint().width() - geometry.width()), 0));
     return label;
 }
 
