@@ -3,6 +3,7 @@
 #include "bank/seed_bank.h"
 #include "engine/cell_grid.h"
 #include "engine/random_source.h"
+#include "engine/symbol_alphabets.h"
 #include "engine/tsd_board.h"
 
 #include <benchmark/benchmark.h>
@@ -10,8 +11,8 @@
 
 namespace {
 
-const char* alphabetFor(int n) {
-    return n == 3 ? "123456789" : n == 4 ? "0123456789ABCDEF" : "ABCDEFGHIJKLMNOPQRSTUVWXY";
+std::string alphabetFor(int n) {
+    return std::string(SymbolAlphabetFor(n));
 }
 
 void BM_GenerationAttempt(benchmark::State& state) {

@@ -1,4 +1,5 @@
 #include "engine/random_source.h"
+#include "engine/symbol_alphabets.h"
 #include "game/game_states.h"
 #include "game/rules/elapsed_time.h"
 #include "toolkit/action_button.h"
@@ -120,9 +121,8 @@ void TfrmSudoku::FormShow() {
     SeparatorWidth = 3;
     ActPrint->setEnabled(false);
     FitWindowToBoxSize(3);
-    SymbolAlphabets[3] = "123456789";
-    SymbolAlphabets[4] = "0123456789ABCDEF";
-    SymbolAlphabets[5] = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    for (int n = 3; n <= 5; ++n)
+        SymbolAlphabets[n] = std::string(SymbolAlphabetFor(n));
     cbgLivello->setItemIndex(0);
     GameState = 0;
     ApplyGameState();

@@ -1,9 +1,16 @@
 #include "print/rules_text.h"
 
+#include "engine/symbol_alphabets.h"
+
 namespace {
 
-const QString kAlphabet16 = QStringLiteral("0123456789ABCDEF");
-const QString kAlphabet25 = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY");
+QString alphabetOf(int boxSize) {
+    const std::string_view symbols = SymbolAlphabetFor(boxSize);
+    return QString::fromLatin1(symbols.data(), static_cast<qsizetype>(symbols.size()));
+}
+
+const QString kAlphabet16 = alphabetOf(4);
+const QString kAlphabet25 = alphabetOf(5);
 const QString kEachOfThese = QStringLiteral("Ognuno di questi caratteri: ");
 const QString kOncePerRowAndColumn =
     QStringLiteral("Deve apparire almeno e non piu' di 1 volta in ogni riga e in ogni colonna.");

@@ -3,6 +3,7 @@
 // write only the N x N corner of a grid.
 #include "engine/cell_grid.h"
 #include "engine/random_source.h"
+#include "engine/symbol_alphabets.h"
 #include "engine/tsd_board.h"
 
 #include <cstddef>
@@ -29,19 +30,6 @@ private:
     std::size_t size_;
     std::size_t pos_ = 0;
 };
-
-const char* standardAlphabet(int n) {
-    switch (n) {
-    case 3:
-        return "123456789";
-    case 4:
-        return "0123456789ABCDEF";
-    case 5:
-        return "ABCDEFGHIJKLMNOPQRSTUVWXY";
-    default:
-        return "";
-    }
-}
 
 // Mostly interesting sizes, sometimes anything an int can hold.
 std::int32_t pickSize(ByteReader& in) {
@@ -70,8 +58,8 @@ std::string pickText(ByteReader& in, std::int64_t expected) {
 std::string pickAlphabet(ByteReader& in, std::int32_t n) {
     const std::uint8_t mode = in.byte();
     const std::int64_t side = static_cast<std::int64_t>(n) * n;
-    if (mode < 128 && *standardAlphabet(n) != '\0')
-        return standardAlphabet(n);
+    if (mode < 128 && !SymbolAlphabetFor(n).empty())
+        return std::string(SymbolAlphabetFor(n));
     return pickText(in, side);
 }
 

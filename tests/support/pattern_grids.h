@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/symbol_alphabets.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,23 +9,14 @@
 // pattern, and a puzzle that keeps a spread of its cells.
 
 inline std::string AlphabetFor(int n) {
-    switch (n) {
-    case 3:
-        return "123456789";
-    case 4:
-        return "0123456789ABCDEF";
-    case 5:
-        return "ABCDEFGHIJKLMNOPQRSTUVWXY";
-    default: {
-        // Printable characters that are neither empty markers nor lower case.
-        std::string alphabet;
-        for (char ch = '!'; ch <= '~' && static_cast<int>(alphabet.size()) < n * n; ++ch)
-            if (std::string_view(".?-").find(ch) == std::string_view::npos &&
-                !(ch >= 'a' && ch <= 'z'))
-                alphabet += ch;
-        return alphabet;
-    }
-    }
+    if (!SymbolAlphabetFor(n).empty())
+        return std::string(SymbolAlphabetFor(n));
+    // Other sizes: printable characters that are neither empty markers nor lower case.
+    std::string alphabet;
+    for (char ch = '!'; ch <= '~' && static_cast<int>(alphabet.size()) < n * n; ++ch)
+        if (std::string_view(".?-").find(ch) == std::string_view::npos && !(ch >= 'a' && ch <= 'z'))
+            alphabet += ch;
+    return alphabet;
 }
 
 // Cell (r, c) holds symbol (n*(r mod n) + r div n + c) mod N: every row, column and box

@@ -1,5 +1,7 @@
 #include "grid_geometry.h"
 
+#include "engine/symbol_alphabets.h"
+
 namespace seedbank {
 namespace {
 
@@ -47,16 +49,7 @@ const Geometry* Geometry::For(int box) {
 }
 
 std::string_view AlphabetFor(int box) {
-    switch (box) {
-    case 3:
-        return "123456789";
-    case 4:
-        return "0123456789ABCDEF";
-    case 5:
-        return "ABCDEFGHIJKLMNOPQRSTUVWXY";
-    default:
-        return {};
-    }
+    return SymbolAlphabetFor(box);
 }
 
 bool ParseCells(const Geometry& geometry, std::string_view text, CellValues& values) {
