@@ -7,24 +7,8 @@ set -euo pipefail
 program=${1:-caselio}
 runs=${2:-15}
 title='^Caselio Vers\.1\.3$'
-pids=()
-
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
-
-for n in $(seq 150 200); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break || sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+source "$(dirname "$0")/../tests/support/xvfb_session.sh"
+xvfb_start
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
@@ -34,6 +18,7 @@ for run in $(seq "$runs"); do
     start=$(now_ms)
     QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
     app=$!
+    APP_PID=$app
     until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
         kill -0 "$app" 2>/dev/null || { echo "the program exited before showing its window"; exit 1; }
         sleep 0.002

@@ -5,7 +5,7 @@
 set -u
 PROGRAM=$1
 OUT=$2
-source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/../support/xvfb_session.sh"
 
 xvfb_start || exit 1
 caselio_start "$PROGRAM" || exit 1

@@ -5,7 +5,7 @@
 set -u
 PROGRAM=$1
 OUT=$2
-source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/../support/xvfb_session.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
