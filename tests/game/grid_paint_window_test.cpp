@@ -8,7 +8,7 @@ protected:
     // The number of pure red pixels inside a cell of the grid as it is on screen now.
     int RedPixelsIn(QPoint cell) {
         const QImage shot = Window->sg1->viewport()->grab().toImage();
-        const QRect rect = Window->sg1->cellRect(cell.x(), cell.y());
+        const QRect rect = Window->sg1->cellRect(cell.x(), cell.y()) & shot.rect();
         int red = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -19,6 +19,11 @@ protected:
 
 TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
     StartGame(3);
+    // Room for the whole grid, so that no cell read back is scrolled out of view.
+    Window->resize(1200, 900);
+    QCoreApplication::processEvents();
+    ASSERT_GE(Window->sg1->viewport()->width(), Window->sg1->contentSize().width());
+    ASSERT_GE(Window->sg1->viewport()->height(), Window->sg1->contentSize().height());
     // An open cell and a given in its row: typing the given's symbol repeats it.
     QPoint open(-1, -1), given(-1, -1);
     for (int r = 0; r < 9 && open.x() < 0; ++r) {

@@ -24,15 +24,9 @@ export PATH="$root/usr/bin:$PATH"
 xvfb_start
 caselio_start "$command"
 kill -0 "$APP_PID"
-xdotool key --clearmodifiers alt+F4
 
-if ! timeout 10 tail --pid="$APP_PID" -f /dev/null; then
-    echo "the program did not exit after closing its window"
-    exit 1
-fi
 status=0
-wait "$APP_PID" || status=$?
-APP_PID=""
+caselio_close || status=$?
 if [[ $status -ne 0 ]]; then
     echo "the program exited with status $status"
     exit 1

@@ -63,3 +63,22 @@ send_keys() {
         sleep 0.3
     done
 }
+
+# Closes the program's window with the window manager's Alt+F4, as a user does, and waits for
+# the program to end. On a loaded machine the window manager may not have focused the window
+# yet, so it focuses and asks again. Returns the program's exit status, 1 if it keeps running.
+caselio_close() {
+    local attempt status
+    for attempt in 1 2 3; do
+        xdotool windowactivate --sync "$APP_WID" >/dev/null 2>&1 || true
+        xdotool key --clearmodifiers alt+F4
+        if timeout 5 tail --pid="$APP_PID" -f /dev/null; then
+            status=0
+            wait "$APP_PID" || status=$?
+            APP_PID=""
+            return "$status"
+        fi
+    done
+    echo "the program still runs after its window was closed" >&2
+    return 1
+}

@@ -19,15 +19,7 @@ import -window root "$OUT/xvfb_window.png" || fail "screenshot failed"
 kill -0 "$APP_PID" 2>/dev/null || fail "program died while taking keys"
 
 # Closing as a user does: the window manager's Alt+F4 asks the window to close.
-xdotool windowactivate --sync "$APP_WID" 2>/dev/null
-xdotool key --clearmodifiers alt+F4
-for i in $(seq 1 50); do
-    kill -0 "$APP_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$APP_PID" 2>/dev/null && fail "program still running after its window closed"
-wait "$APP_PID"
-STATUS=$?
-APP_PID=""
+STATUS=0
+caselio_close || STATUS=$?
 [ "$STATUS" -eq 0 ] || fail "program exited with status $STATUS"
 echo "PASS: screenshot in $OUT/xvfb_window.png"
