@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QKeySequence>
 
 namespace {
 
@@ -78,7 +79,7 @@ TEST_F(GridWindowTest, KeysEnterTheSymbolOfThePressedKeyOnEverySize) {
         Select(open);
         const CellGrid before = Window->PlayGrid;
         for (const KeyStep& step : kSteps[n - 3]) {
-            SCOPED_TRACE(QTest::toString(step.key));
+            SCOPED_TRACE(QKeySequence(step.key | step.modifiers).toString().toStdString());
             Press(step.key, step.modifiers);
             EXPECT_EQ(Cell(open), step.expected);
             // Entry keys never move the selection.
