@@ -16,6 +16,14 @@ bool IsPlainKey(const QKeyEvent& key) {
     return held == Qt::NoModifier && QApplication::mouseButtons() == Qt::NoButton;
 }
 
+// Runs the action's handler (its triggered signal) when the action is enabled.
+bool RunIfEnabled(QAction* action) {
+    if (!action->isEnabled())
+        return false;
+    action->trigger();
+    return true;
+}
+
 } // namespace
 
 bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
@@ -23,30 +31,15 @@ bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
         return false;
     switch (key.key()) {
     case Qt::Key_F1:
-        if (!ActHelp->isEnabled())
-            return false;
-        ActHelpExecute();
-        return true;
+        return RunIfEnabled(ActHelp);
     case Qt::Key_F4:
-        if (!ActSuggerisci->isEnabled())
-            return false;
-        ActSuggerisciExecute();
-        return true;
+        return RunIfEnabled(ActSuggerisci);
     case Qt::Key_F5:
-        if (!ActPlay->isEnabled())
-            return false;
-        ActPlayExecute();
-        return true;
+        return RunIfEnabled(ActPlay);
     case Qt::Key_F6:
-        if (!ActToggleView->isEnabled())
-            return false;
-        ActToggleViewExecute();
-        return true;
+        return RunIfEnabled(ActToggleView);
     case Qt::Key_F7:
-        if (!ActPrint->isEnabled())
-            return false;
-        ActPrintExecute();
-        return true;
+        return RunIfEnabled(ActPrint);
     case Qt::Key_F8:
         // Only needs the box enabled, so it works in every state, also while hidden.
         if (!cbxControllo->isEnabled())
@@ -61,10 +54,7 @@ bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
         cbxHideTimerClick();
         return true;
     case Qt::Key_F10:
-        if (!ActGenera->isEnabled())
-            return false;
-        ActGeneraExecute();
-        return true;
+        return RunIfEnabled(ActGenera);
     default:
         return false;
     }
