@@ -42,8 +42,8 @@ void TfrmSudoku::StoreEntry(char value) {
 }
 
 void TfrmSudoku::sg1KeyDown(QKeyEvent& key) {
-    const GridKeyResponse response = RespondToGridKey(GameState, key.key(), Board.get(), PuzzleGrid,
-                                                      sg1->currentRow(), sg1->currentCol());
+    const GridKeyResponse response = RespondToGridKey(
+        GameState, ReadGridKey(key), Board.get(), PuzzleGrid, sg1->currentRow(), sg1->currentCol());
     if (response.entry)
         StoreEntry(*response.entry);
     else if (!response.message.isEmpty())

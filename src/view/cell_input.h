@@ -8,17 +8,28 @@
 #include <cstdint>
 #include <optional>
 
+class QKeyEvent;
+
 // Guidance shown when a key reaches the grid outside a game.
 inline const QString kStartPlayingMessage =
     QStringLiteral("Per iniziare a giocare clicka su [Gioca] o premi [F5] !");
 inline const QString kBackToGameMessage =
     QStringLiteral("Per giocare clicka su [Visualizza gioco] o premi [F6] !");
 
-// The value a key puts into a cell, by the key pressed: the space bar a blank, the letter
-// keys their upper-case letter whatever Shift or Caps Lock say, the digit keys of the main
-// block and of the keypad (which report the same key codes) their digit. Every other key,
-// function and navigation keys, Delete and Backspace included, enters nothing.
-std::optional<char> CellValueForKey(int key);
+// A key press on the grid as the game reads it.
+struct GridKey {
+    // What the key puts into a cell: the space bar a blank, the letter keys their upper-case
+    // letter whatever Shift or Caps Lock say, the digit keys of the main block their digit
+    // whatever is held and whatever the layout prints on them, the keypad's digits their
+    // digit. Every other key, function and navigation keys, Delete and Backspace included,
+    // enters nothing.
+    std::optional<char> value;
+    // Shift, Ctrl, Alt, AltGr, Meta, Caps Lock or Num Lock by itself: the first half of a
+    // chord (Alt+F4, Alt+Tab...), never a key press of its own.
+    bool modifierAlone = false;
+};
+
+GridKey ReadGridKey(const QKeyEvent& key);
 
 // Whether `value` may be stored in cell (row, column): the cell is not a given and the
 // value is a blank or one of the board's symbols.
@@ -26,14 +37,15 @@ bool CellAccepts(const TsdBoard& board, const CellGrid& puzzleGrid, int row, int
                  char value);
 
 // What a key press on the grid asks for: a value to store in the selected cell (then the
-// grid is repainted and completion tested), or a message to show. Neither for a refused key.
-// The key is never consumed, so the grid still moves its selection afterwards.
+// grid is repainted and completion tested), or a message to show. Neither for a refused key
+// or a modifier alone. The key is never consumed, so the grid still moves its selection
+// afterwards.
 struct GridKeyResponse {
     std::optional<char> entry;
     QString message;
 };
 
-GridKeyResponse RespondToGridKey(std::uint8_t gameState, int key, const TsdBoard* board,
+GridKeyResponse RespondToGridKey(std::uint8_t gameState, const GridKey& key, const TsdBoard* board,
                                  const CellGrid& puzzleGrid, int row, int column);
 
 // The value a symbol or clear item of the pop-up menu stores in the selected cell, or
