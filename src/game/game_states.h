@@ -23,6 +23,10 @@ struct StateLook {
 
 StateLook StateLookFor(std::uint8_t state);
 
+// The one question the program asks: before a running game is lost, by abandoning it or by
+// closing the window.
+inline const QString kAbandonQuestion = QStringLiteral("Abbandona il gioco in corso ?");
+
 // The message for a state value the machine does not know.
 QString UnknownStateMessage(std::uint8_t state);
 

@@ -78,8 +78,7 @@ void TfrmSudoku::ActToggleViewExecute() {
 
 void TfrmSudoku::ActPlayExecute() {
     if (GameState == 4 || GameState == 5) {
-        if (CurrentSeams().confirm(this, QStringLiteral("Abbandona il gioco in corso ?")) ==
-            ConfirmAnswer::Yes) {
+        if (CurrentSeams().confirm(this, kAbandonQuestion) == ConfirmAnswer::Yes) {
             GameState = 1;
             ResetPlayGrid();
             ApplyGameState();
@@ -142,6 +141,14 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
 }
 
 void TfrmSudoku::closeEvent(QCloseEvent* event) {
+    // Closing loses a running game as abandoning does, so it asks the same question; any
+    // answer but Yes keeps the window, the game and its clock.
+    if ((GameState == 4 || GameState == 5) &&
+        CurrentSeams().confirm(this, kAbandonQuestion) != ConfirmAnswer::Yes) {
+        event->ignore();
+        FocusGridIfShown();
+        return;
+    }
     FormClose();
     event->accept();
 }

@@ -201,8 +201,29 @@ TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
 TEST_F(WindowTest, ClosingTheWindowFreesTheBoard) {
     EnterState(1);
     ASSERT_NE(Window->Board, nullptr);
-    Window->close();
+    EXPECT_TRUE(Window->close());
+    EXPECT_TRUE(Questions.isEmpty());
     EXPECT_EQ(Window->Board, nullptr);
+}
+
+TEST_F(WindowTest, ClosingDuringAGameAsksAndOnlyYesCloses) {
+    for (int state : {4, 5}) {
+        SCOPED_TRACE(state);
+        Restart();
+        Questions.clear();
+        EnterState(state);
+        for (ConfirmAnswer keep : {ConfirmAnswer::No, ConfirmAnswer::Cancel}) {
+            Answer = keep;
+            EXPECT_FALSE(Window->close());
+            EXPECT_TRUE(Window->isVisible());
+            EXPECT_EQ(Window->GameState, state);
+            EXPECT_NE(Window->Board, nullptr);
+        }
+        Answer = ConfirmAnswer::Yes;
+        EXPECT_TRUE(Window->close());
+        EXPECT_EQ(Questions, QStringList(3, "Abbandona il gioco in corso ?"));
+        EXPECT_EQ(Window->Board, nullptr);
+    }
 }
 
 TEST_F(WindowTest, FillingTheGridWithoutRepeatsCongratulatesAndGameGoesOn) {

@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -51,8 +52,9 @@ protected:
 
         Seams seams;
         seams.showMessage = [](QWidget*, const QString&) {};
-        seams.confirm = [this](QWidget*, const QString&) {
-            return static_cast<ConfirmAnswer>(pick(3));
+        seams.confirm = [this](QWidget*, const QString&) -> ConfirmAnswer {
+            lastAnswer = static_cast<ConfirmAnswer>(pick(3));
+            return *lastAnswer;
         };
         seams.openUrl = [](const QUrl&) { return true; };
         seams.now = [this] { return now; };
@@ -60,11 +62,36 @@ protected:
         // Printing is slow and tested on its own: the dialog is always cancelled here.
         seams.printDialog = [](QPrinter&, QWidget*) { return false; };
         InstallSeams(seams);
+        startWindow();
+    }
 
+    // The program's window, as at a new start.
+    void startWindow() {
         window = std::make_unique<TfrmSudoku>();
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        wasInGame = false;
+    }
+
+    // The window manager asks the window to close. Outside a game it closes at once; during
+    // one it asks first and closes only on Yes, keeping the game otherwise. A closed window
+    // is followed by a new start.
+    void closeRequest() {
+        const int state = window->GameState;
+        const bool game = state == 4 || state == 5;
+        lastAnswer.reset();
+        const bool closed = window->close();
+        if (game != lastAnswer.has_value())
+            closeFault =
+                "close in state " + std::to_string(state) + (game ? " did not ask" : " asked");
+        else if (closed != (!game || lastAnswer == ConfirmAnswer::Yes))
+            closeFault = "close in state " + std::to_string(state) +
+                         (closed ? " closed" : " kept the window") + " against the answer";
+        else if (!closed && window->GameState != state)
+            closeFault = "a refused close changed the state";
+        if (closed)
+            startWindow();
     }
 
     void TearDown() override {
@@ -146,8 +173,10 @@ protected:
             clickIfVisible(pick(2) ? window->btnFontPiu : window->btnFontMeno);
         } else if (roll < 97) {
             clickIfVisible(pick(2) ? window->cbxControllo : window->cbxHideTimer);
-        } else {
+        } else if (roll < 99) {
             pickSize();
+        } else {
+            closeRequest();
         }
         // Let pending repaints run now and then, so painting is exercised too.
         if (pick(32) == 0)
@@ -156,6 +185,8 @@ protected:
 
     // Returns a description of the first broken rule, or an empty string.
     std::string brokenRule() {
+        if (!closeFault.empty())
+            return closeFault;
         const TfrmSudoku& w = *window;
         const int state = w.GameState;
         if (state != 0 && state != 1 && state != 2 && state != 4 && state != 5)
@@ -200,6 +231,8 @@ protected:
     std::mt19937_64 rng;
     QDateTime now = QDateTime(QDate(2026, 12, 9), QTime(9, 0));
     std::unique_ptr<TfrmSudoku> window;
+    std::optional<ConfirmAnswer> lastAnswer;
+    std::string closeFault;
     bool wasInGame = false;
     CellGrid puzzleAtStart = MakeCellGrid();
     CellGrid solutionAtStart = MakeCellGrid();
