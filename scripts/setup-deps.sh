@@ -7,10 +7,13 @@ PACKAGES=(
     # build
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
+    # Qt's own dialogs in Italian
+    qt6-translations-l10n
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # a real window under a virtual display, screenshots, printed pages
-    xvfb xauth x11-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
+    xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
+    tzdata
     # sanitizers and the fuzzer
     clang libclang-rt-14-dev
     # installing the game

@@ -1,3 +1,4 @@
+#include "windows/qt_translations.h"
 #include "windows/tfrm_sudoku.h"
 #include "windows/tfrmhlpi.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Caselio");
+    UseItalianQtTexts(app);
     // The main window first, then the hidden holder of the print background.
     TfrmSudoku frmSudoku;
     Tfrmhlpi frmhlpi;

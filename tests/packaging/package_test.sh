@@ -11,7 +11,7 @@ deb=$(ls "$out"/caselio_*.deb)
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n; do
     grep -q "$needed" <<<"$depends" || { echo "missing dependency $needed"; exit 1; }
 done
 
