@@ -1,14 +1,33 @@
 #pragma once
 
+#include <QDateTime>
 #include <QFrame>
+#include <QPolygonF>
 #include <QString>
+#include <vector>
 
-class QLCDNumber;
 class QTimer;
 
-// A digital "hh:mm:ss" readout of (now + offset): lit segments silver over unlit grey ones,
-// inside a sunken bevel. It refreshes itself from a timer and reads the time through the
-// seams, so a game's elapsed time shows by setting the offset to minus the start time of day.
+// What a 24-hour "hh:mm:ss" clock shows at `now` with an offset added: the time of day of the
+// sum, wrapping at midnight. It is worked out on the time of day, not in elapsed seconds, so
+// an offset taken from a time of day cancels it exactly also on the days the clocks change.
+// Whole days of offset do not change a time of day.
+QString ClockReading(const QDateTime& now, int hours, int minutes, int seconds);
+
+// One segment of the readout: its outline and whether it is lit.
+struct ClockSegment {
+    QPolygonF shape;
+    bool lit = false;
+};
+
+// The segments of an "hh:mm:ss" text, centred in `area`: seven to a digit, horizontal ones 9
+// pixels long and vertical ones 7, and the two dots of each colon, always lit.
+std::vector<ClockSegment> ClockSegments(const QRectF& area, const QString& text);
+
+// A digital "hh:mm:ss" readout of the time of day of (now + offset), as segment digits inside
+// a sunken bevel on its parent's background: lit segments silver with a dark outline, unlit
+// ones a faint grey trace. It refreshes itself from a timer and reads the time through the
+// seams, so a game's elapsed time shows by setting the offset to minus the start's time of day.
 class SegmentClock : public QFrame {
     Q_OBJECT
 public:
@@ -26,12 +45,10 @@ public:
     void refresh();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLCDNumber* Unlit;
-    QLCDNumber* Lit;
     QTimer* Timer;
     QString Shown;
     int Days = 0;

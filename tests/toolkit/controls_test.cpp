@@ -6,11 +6,14 @@
 #include "toolkit/segment_clock.h"
 
 #include <QAction>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 TEST(ActionButton, FollowsEnabledStateAndNewCaptionsOnly) {
@@ -82,6 +85,60 @@ TEST_F(ClockTest, OffsetMakesTheReadoutCountFromTheStart) {
     EXPECT_EQ(clock.shownText(), "00:30:00");
     clock.setTimeOffset(1, 0, 0, 5);
     EXPECT_EQ(clock.shownText(), "00:20:05");
+}
+
+TEST(ClockReading, TimeOfDayOfTheSumInWholeSecondsWrappingAtMidnight) {
+    const QDateTime start(QDate(2024, 5, 6), QTime(14, 7, 33, 900));
+    EXPECT_EQ(ClockReading(start, -14, -7, -33), "00:00:00");
+    // The start's milliseconds are not in the offset: the clock may run up to a second ahead.
+    EXPECT_EQ(ClockReading(start.addMSecs(100), -14, -7, -33), "00:00:01");
+    EXPECT_EQ(ClockReading(start.addSecs(3725), -14, -7, -33), "01:02:05");
+    EXPECT_EQ(ClockReading(start.addDays(1).addSecs(10), -14, -7, -33), "00:00:10");
+    EXPECT_EQ(ClockReading(start, 10, 0, 0), "00:07:33");
+}
+
+// Brightness of a pixel as the eye sees it, 0 to 255.
+int Brightness(QRgb pixel) {
+    return qGray(pixel);
+}
+
+TEST_F(ClockTest, LitSegmentsStandOutFromThePanelAndUnlitOnesAreAFaintTrace) {
+    QWidget panel;
+    panel.resize(192, 64);
+    auto* clock = new SegmentClock(&panel);
+    clock->setGeometry(18, 16, 156, 32);
+    Now = QDateTime(QDate(2024, 1, 1), QTime(0, 0, 7));
+    clock->refresh();
+    ASSERT_EQ(clock->shownText(), "00:00:07");
+    const QImage shot = panel.grab(clock->geometry()).toImage();
+    const int background = Brightness(panel.palette().color(QPalette::Window).rgb());
+
+    int faintestLit = 255;
+    int strongestUnlit = 0;
+    int lit = 0;
+    for (const ClockSegment& segment : ClockSegments(clock->contentsRect(), "00:00:07")) {
+        // The strongest contrast with the panel anywhere on the segment, outline included.
+        int contrast = 0;
+        const QRect box = segment.shape.boundingRect().toAlignedRect();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (segment.shape.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill))
+                    contrast =
+                        std::max(contrast, std::abs(Brightness(shot.pixel(x, y)) - background));
+        if (segment.lit) {
+            ++lit;
+            faintestLit = std::min(faintestLit, contrast);
+            EXPECT_EQ(shot.pixel(segment.shape.boundingRect().center().toPoint()),
+                      qRgb(192, 192, 192));
+        } else {
+            strongestUnlit = std::max(strongestUnlit, contrast);
+        }
+    }
+    // "0", "0", "0", "0", "0" and "7" light 5 x 6 + 3 segments, and the colons 4 dots.
+    EXPECT_EQ(lit, 37);
+    EXPECT_GE(faintestLit, 120);
+    EXPECT_GT(strongestUnlit, 0);
+    EXPECT_LE(strongestUnlit, 32);
 }
 
 TEST(KeyPreview, WindowSeesKeysFirstAndConsumesOnlyWhatItHandles) {

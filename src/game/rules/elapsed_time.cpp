@@ -1,7 +1,6 @@
 #include "game/rules/elapsed_time.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -60,17 +59,4 @@ ClockOffset ClockOffsetFor(double start) {
     const std::int64_t seconds = TimeOfDayMs(start) / 1000;
     return ClockOffset{-static_cast<int>(seconds / 3600), -static_cast<int>(seconds / 60 % 60),
                        -static_cast<int>(seconds % 60)};
-}
-
-std::string ClockReading(double now, const ClockOffset& offset) {
-    const std::int64_t offsetMs =
-        ((offset.hours * 60LL + offset.minutes) * 60LL + offset.seconds) * 1000LL;
-    std::int64_t ms = (TimeOfDayMs(now) + offsetMs) % kMsPerDay;
-    if (ms < 0)
-        ms += kMsPerDay;
-    const std::int64_t seconds = ms / 1000;
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
-                  static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-    return text;
 }

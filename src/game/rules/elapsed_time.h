@@ -30,7 +30,3 @@ struct ClockOffset {
 };
 
 ClockOffset ClockOffsetFor(double start);
-
-// What a 24-hour "hh:mm:ss" clock shows at `now` with `offset` added: the time of day of the
-// sum, wrapping at midnight.
-std::string ClockReading(double now, const ClockOffset& offset);
