@@ -31,7 +31,7 @@ bool TfrmSudoku::PrintPuzzlePage(QPrinter& printer) {
         return false;
     // The selection ellipse is on the page exactly when it is on screen.
     std::optional<GridCell> focused;
-    if (sg1->hasFocus())
+    if (sg1->isActiveControl())
         focused = GridCell{sg1->currentCol(), sg1->currentRow()};
     const GridView view = CurrentGridView();
     const QImage background = frmhlpi ? frmhlpi->watermark() : MakeWatermarkImage();

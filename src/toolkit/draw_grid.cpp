@@ -65,6 +65,10 @@ void DrawGrid::setCurrentCell(int col, int row) {
         emit currentCellChanged(CurrentCol, CurrentRow);
 }
 
+bool DrawGrid::isActiveControl() const {
+    return window()->focusWidget() == this;
+}
+
 QSize DrawGrid::contentSize() const {
     return {ColCount * (ColWidth + LineWidth), RowCount * (RowHeight + LineWidth)};
 }
@@ -101,7 +105,7 @@ void DrawGrid::paintEvent(QPaintEvent*) {
             painter.fillRect(-dx, (r + 1) * (RowHeight + LineWidth) - LineWidth - dy,
                              content.width(), LineWidth, kSilver);
     }
-    const bool focused = hasFocus();
+    const bool focused = isActiveControl();
     for (int r = 0; r < RowCount; ++r) {
         for (int c = 0; c < ColCount; ++c) {
             const QRect rect = cellRect(c, r);

@@ -24,8 +24,8 @@ inline int ExclusiveBottom(const QRect& rect) {
 // lineWidth) in content coordinates; the grid draws the silver lines after each column and
 // row itself and scrolls when the cells outgrow the control. The draw callback gets the
 // cell's rectangle in viewport coordinates, the painter already set to the grid's font, and
-// whether the cell is the current one while the grid has the focus; the dotted focus
-// rectangle is drawn afterwards by the grid.
+// whether the cell is the current one while the grid is the window's active control; the
+// dotted focus rectangle is drawn afterwards by the grid.
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -53,6 +53,9 @@ public:
     int currentRow() const { return CurrentRow; }
     // Clamped to the grid; scrolls the cell into view.
     void setCurrentCell(int col, int row);
+    // The grid is its window's focus widget. Unlike hasFocus(), this stays true while a modal
+    // box is up or another application is active, so the current cell keeps its marks then.
+    bool isActiveControl() const;
 
     // The cell under a viewport point, none beyond the last column or row.
     std::optional<QPoint> cellAt(const QPoint& viewportPos) const;

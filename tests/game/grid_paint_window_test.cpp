@@ -2,6 +2,7 @@
 #include "game/grid_window.h"
 
 #include <QImage>
+#include <QMessageBox>
 
 class PaintWindowTest : public GridWindowTest {
 protected:
@@ -53,4 +54,19 @@ TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
     Press(Qt::Key_F6);
     EXPECT_EQ(RedPixelsIn(open), 0);
     EXPECT_EQ(RedPixelsIn(elsewhere), 0);
+}
+
+// The hint box names the circled cell: with the box up the grid has lost the keyboard focus
+// but is still the window's active control, and keeps its ellipse.
+TEST_F(PaintWindowTest, SelectionStaysCircledWhileAModalBoxIsUp) {
+    StartGame(3);
+    const QPoint open = FirstCell(false);
+    Select(open);
+    ASSERT_GT(RedPixelsIn(open), 0);
+    QMessageBox box(QMessageBox::NoIcon, "Caselio", "Per questa casella", QMessageBox::Ok,
+                    Window.get());
+    box.open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }));
+    ASSERT_FALSE(Window->sg1->hasFocus());
+    EXPECT_GT(RedPixelsIn(open), 0);
 }
