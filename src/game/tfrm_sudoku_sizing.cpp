@@ -38,6 +38,7 @@ void TfrmSudoku::FitWindowToBoxSize(std::int32_t boxSize) {
         // The sizes are outer sizes; the frame takes the difference from the client area.
         const QSize frame = frameGeometry().size() - geometry().size();
         resize(RequestedWindowWidth - frame.width(), RequestedWindowHeight - frame.height());
+        CentreOnScreen();
     }
 }
 

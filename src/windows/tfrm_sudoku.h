@@ -154,6 +154,9 @@ private:
     void BuildRightColumn(QWidget* client);
     void BuildActions();
     void ConnectHandlers();
+    // Puts the window, frame included, in the middle of its screen's work area, though never
+    // with its title bar above or left of it.
+    void CentreOnScreen();
     bool GridShown() const;
     void FocusGridIfShown();
     void StoreEntry(char value);

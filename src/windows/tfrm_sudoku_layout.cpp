@@ -17,6 +17,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 namespace {
@@ -55,8 +58,9 @@ TfrmSudoku::TfrmSudoku(QWidget* parent) : QMainWindow(parent) {
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
-    // 1000 x 767 outside, 984 x 728 inside.
+    // 1000 x 767 outside, 984 x 728 inside, centred: the size it returns to from maximized.
     resize(984, 728);
+    CentreOnScreen();
 
     BuildActions();
     auto* client = new QWidget(this);
@@ -101,7 +105,8 @@ void TfrmSudoku::BuildTopArea(QWidget* client) {
     pnlTopMain = Named(new BevelPanel(client), "pnlTopMain");
     pnlTopMain->setFixedHeight(129);
     auto* stack = new QVBoxLayout(pnlTopMain);
-    stack->setContentsMargins(1, 1, 1, 1);
+    // The panel's bevel is its margin: Panel1 sits at 1, 1 as declared.
+    stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
 
     Panel1 = Named(new BevelPanel(pnlTopMain), "Panel1");
@@ -109,7 +114,10 @@ void TfrmSudoku::BuildTopArea(QWidget* client) {
     Panel1->setBackground(kMaroon);
     Image1 = Named(new QLabel(Panel1), "Image1");
     Image1->setGeometry(1, 1, 152, 58);
-    Image1->setPixmap(QPixmap::fromImage(DrawBannerPicture()));
+    // The picture is a little taller than its control: shown whole, scaled to fit.
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(QPixmap::fromImage(
+        DrawBannerPicture().scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     const QFont title = Verdana(32, false, true);
     StaticText1 =
         StaticText(Panel1, "StaticText1", QStringLiteral("Caselio"), {184, 8, 282, 42}, title);
@@ -155,7 +163,12 @@ void TfrmSudoku::BuildBottomBar(QWidget* client) {
     btnHelp->setFont(Verdana(11));
     btnHelp->setCursor(Qt::PointingHandCursor);
     btnHelp->setIcon(QIcon(QPixmap::fromImage(DrawHelpButtonPicture())));
-    btnHelp->setIconSize({46, 43});
+    // The face is taller than the button: it is drawn no larger than fits inside the border.
+    QStyleOptionButton face;
+    face.initFrom(btnHelp);
+    const QRect inside =
+        btnHelp->style()->subElementRect(QStyle::SE_PushButtonContents, &face, btnHelp);
+    btnHelp->setIconSize(QSize(46, 43).scaled(inside.size(), Qt::KeepAspectRatio));
 
     cxLabel3 = StaticText(Panel3, "cxLabel3", QStringLiteral("Officina Caselio"), {224, 9, 283, 29},
                           Verdana(19, true));
@@ -175,7 +188,7 @@ void TfrmSudoku::BuildGridArea(QWidget* client) {
     pnlGrid = Named(new BevelPanel(client), "pnlGrid");
     pnlGrid->setBackground(Qt::white);
     auto* fill = new QVBoxLayout(pnlGrid);
-    fill->setContentsMargins(1, 1, 1, 1);
+    fill->setContentsMargins(0, 0, 0, 0);
     sg1 = Named(new DrawGrid(pnlGrid), "sg1");
     sg1->setFrameStyle(QFrame::NoFrame);
     sg1->setFont(GridFont(GridFontPoints));
@@ -197,7 +210,7 @@ void TfrmSudoku::BuildRightColumn(QWidget* client) {
     pnlRight = Named(new BevelPanel(client), "pnlRight");
     pnlRight->setFixedWidth(225);
     auto* stack = new QVBoxLayout(pnlRight);
-    stack->setContentsMargins(1, 1, 1, 1);
+    stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
 
     pnlButtons = Named(new BevelPanel(pnlRight, true), "pnlButtons");
@@ -267,6 +280,13 @@ void TfrmSudoku::ConnectHandlers() {
     });
     sg1->setKeyDownHook([this](QKeyEvent& key) { sg1KeyDown(key); });
     sg1->setMouseDownHook([this](QMouseEvent& event) { sg1MouseDown(event); });
+}
+
+void TfrmSudoku::CentreOnScreen() {
+    const QRect area = screen()->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(std::max(area.left(), area.center().x() - outer.width() / 2),
+         std::max(area.top(), area.center().y() - outer.height() / 2));
 }
 
 bool TfrmSudoku::GridShown() const {

@@ -64,6 +64,33 @@ send_keys() {
     done
 }
 
+# Waits up to $1 seconds for the program to end; returns its exit status, 124 if it still runs.
+caselio_wait_exit() {
+    local status=0
+    timeout "$1" tail --pid="$APP_PID" -f /dev/null || return 124
+    wait "$APP_PID" || status=$?
+    APP_PID=""
+    return "$status"
+}
+
+# Waits up to $1 seconds for one of the program's message or question boxes, titled with the
+# program's name alone; prints its window id.
+caselio_box() {
+    local i wid
+    for i in $(seq 1 $(($1 * 10))); do
+        wid=$(xdotool search --onlyvisible --name '^Caselio$' 2>/dev/null | head -n 1)
+        [ -n "$wid" ] && { echo "$wid"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# A screenshot of the main window's client area into $1.
+caselio_shot() {
+    sleep 0.3
+    import -window "$APP_WID" "$1"
+}
+
 # Closes the program's window with the window manager's Alt+F4, as a user does, and waits for
 # the program to end. On a loaded machine the window manager may not have focused the window
 # yet, so it focuses and asks again. Returns the program's exit status, 1 if it keeps running.

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -90,6 +91,47 @@ TEST_F(LayoutTest, ControlsSitInTheirPanels) {
     EXPECT_EQ(Child("pnlTopMain")->height(), 129);
     EXPECT_EQ(Child("Panel3")->height(), 55);
     EXPECT_EQ(Child("pnlRight")->width(), 225);
+}
+
+// The panels' bevels are their only margins: nested panels and the grid sit on their
+// declared places, measured at the declared client size.
+TEST_F(LayoutTest, NestedPanelsSitOnTheirDeclaredPlaces) {
+    Window.ActGeneraExecute(); // the grid shows from the first puzzle on
+    Window.resize(984, 728);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Child("Panel1")->geometry(), QRect(1, 1, 982, 60));
+    EXPECT_EQ(Child("pnlTopControlsClient")->geometry(), QRect(1, 61, 982, 67));
+    EXPECT_EQ(Child("pnlButtons")->geometry(), QRect(1, 1, 223, 144));
+    EXPECT_EQ(Child("pnlLayout")->geometry(), QRect(1, 384, 223, 159));
+    EXPECT_EQ(Child("sg1")->geometry(), QRect(1, 1, 757, 542));
+}
+
+TEST_F(LayoutTest, PicturesFitInsideTheirControls) {
+    auto* banner = qobject_cast<QLabel*>(Child("Image1"));
+    EXPECT_TRUE(QRect(QPoint(), banner->size()).contains(QRect(QPoint(), banner->pixmap().size())));
+    // No pixel of the help button's blue face on the button's border.
+    QWidget* help = Child("btnHelp");
+    const QImage shot = help->grab().toImage();
+    const QRect inside = shot.rect().adjusted(2, 2, -2, -2);
+    int faceOnBorder = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor pixel = shot.pixelColor(x, y);
+            faceOnBorder += !inside.contains(x, y) && pixel.blue() > pixel.red() + 60;
+        }
+    EXPECT_EQ(faceOnBorder, 0);
+}
+
+// Away from maximized, the window sits in the middle of the screen, never above its top.
+TEST_F(LayoutTest, WindowIsCentredOnTheScreen) {
+    ASSERT_FALSE(Window.isMaximized());
+    Window.cbg1->setItemIndex(1);
+    Window.ActGeneraExecute(); // a new size resizes the window
+    const QRect area = Window.screen()->availableGeometry();
+    const QRect outer = Window.frameGeometry();
+    EXPECT_EQ(outer.width(), 752);
+    EXPECT_NEAR(outer.center().x(), area.center().x(), 1);
+    EXPECT_EQ(outer.top(), std::max(area.top(), area.center().y() - outer.height() / 2));
 }
 
 TEST_F(LayoutTest, CaptionsAndSelectorsStartAsDeclared) {

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Regenerates the window screenshots shown in the README: states 0 (just started),
-# 1 (a puzzle generated) and 4 (a game running), from the real program on a virtual display.
+# 1 (a puzzle generated) and 4 (a game running), and the running clock enlarged four times,
+# from the real program on a virtual display.
 # Usage: make_screenshots.sh <caselio program> <output directory, e.g. docs>
 set -u
 PROGRAM=$1
@@ -16,5 +17,13 @@ send_keys F10
 shot window-state1.png
 send_keys F5 Right 5 Down Down 7
 shot window-state4.png
-xdotool key --clearmodifiers alt+F4
+# The clock sits 18, 32 into the game panel, which is 1, 145 into the right-hand column, the
+# column being the window's last 225 pixels under the 129-pixel top area.
+sleep 5
+width=$(identify -format '%w' "$OUT/window-state4.png")
+import -window "$APP_WID" -crop "156x32+$((width - 206))+306" +repage -filter point \
+    -resize 400% "$OUT/clock.png"
+xdotool key --clearmodifiers F5
+sleep 0.5
+xdotool key --clearmodifiers Return
 sleep 0.5

@@ -1,6 +1,7 @@
 #!/bin/bash
-# The real program on a virtual X display: it opens, takes function and symbol keys, stays
-# up, and exits cleanly when its window is closed.
+# The real program on a virtual X display with a window manager, driven as a user drives it:
+# keys take effect, the digit row enters digits on US and French layouts, and closing through
+# the window manager closes at once outside a game and asks first during one.
 # Usage: xvfb_run_test.sh <caselio program> <output directory>
 set -u
 PROGRAM=$1
@@ -9,17 +10,84 @@ source "$(dirname "$0")/../support/xvfb_session.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Pixels of one exact colour in the grid's panel (left of the right-hand column, between the
+# top area and the bottom bar) of a screenshot of the window.
+grid_pixels() {
+    local width height
+    read -r width height < <(identify -format '%w %h' "$1")
+    convert "$1" -crop "$((width - 226))x$((height - 185))+0+129" +repage \
+        -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Whether the grid's panel differs between two screenshots.
+grid_changed() {
+    local width height
+    read -r width height < <(identify -format '%w %h' "$1")
+    local region="$((width - 226))x$((height - 185))+0+129"
+    [ "$(convert "$1" -crop "$region" +repage rgb:- | md5sum)" != \
+        "$(convert "$2" -crop "$region" +repage rgb:- | md5sum)" ]
+}
+
+# Presses a key that should enter a digit, cell after cell along the first row, until a cell
+# takes it (the first cells may be givens, which refuse every key).
+enters_a_digit() {
+    local cell
+    for cell in 1 2 3 4 5 6 7 8; do
+        caselio_shot "$OUT/xvfb_before.png"
+        xdotool key "$1"
+        caselio_shot "$OUT/xvfb_after.png"
+        grid_changed "$OUT/xvfb_before.png" "$OUT/xvfb_after.png" && return 0
+        send_keys Right
+    done
+    return 1
+}
+
 xvfb_start || fail "could not start Xvfb"
+setxkbmap us
+
+# A game, played from the keyboard, then closed through the window manager.
 caselio_start "$PROGRAM" "$OUT/xvfb_program.log" || fail "window did not appear"
+caselio_shot "$OUT/xvfb_state0.png"
+send_keys F10 F6 F6
+caselio_shot "$OUT/xvfb_state1.png"
+[ "$(grid_pixels "$OUT/xvfb_state1.png" '#C0C0C0')" -gt \
+    $(($(grid_pixels "$OUT/xvfb_state0.png" '#C0C0C0') + 1000)) ] || fail "F10 drew no grid"
+[ "$(grid_pixels "$OUT/xvfb_state1.png" '#FF0000')" -eq 0 ] || fail "a selection mark before the game"
+send_keys F5
+caselio_shot "$OUT/xvfb_window.png"
+[ "$(grid_pixels "$OUT/xvfb_window.png" '#FF0000')" -gt 0 ] || fail "F5 started no game"
 
-# Generate, show the solution, back, play, then a few symbols into the first cells.
-send_keys F10 F6 F6 F5 1 Right 2 Right 3 Down 4
-import -window root "$OUT/xvfb_window.png" || fail "screenshot failed"
-[ -s "$OUT/xvfb_window.png" ] || fail "empty screenshot"
-kill -0 "$APP_PID" 2>/dev/null || fail "program died while taking keys"
+# The digit row: Shift+1 on a US layout, the unshifted "&" key on a French one.
+enters_a_digit shift+1 || fail "Shift+1 entered nothing on a US layout"
+send_keys Right
+setxkbmap fr
+enters_a_digit ampersand || fail "the digit row entered nothing on a French layout"
+setxkbmap us
 
-# Closing as a user does: the window manager's Alt+F4 asks the window to close.
+# Alt+F4 in a game asks; Cancel keeps the program and its game.
+xdotool windowactivate --sync "$APP_WID" >/dev/null 2>&1
+xdotool key --clearmodifiers alt+F4
+caselio_box 5 >/dev/null || fail "closing during a game asked nothing"
+send_keys Escape
+caselio_wait_exit 2 && fail "the program ended after Cancel"
+caselio_shot "$OUT/xvfb_kept.png"
+[ "$(grid_pixels "$OUT/xvfb_kept.png" '#FF0000')" -gt 0 ] || fail "the game is gone after Cancel"
+# Alt+F4 again, and Yes (the box's default button).
+xdotool windowactivate --sync "$APP_WID" >/dev/null 2>&1
+xdotool key --clearmodifiers alt+F4
+caselio_box 5 >/dev/null || fail "closing during a game asked nothing the second time"
+send_keys Return
 STATUS=0
-caselio_close || STATUS=$?
-[ "$STATUS" -eq 0 ] || fail "program exited with status $STATUS"
-echo "PASS: screenshot in $OUT/xvfb_window.png"
+caselio_wait_exit 10 || STATUS=$?
+[ "$STATUS" -eq 0 ] || fail "after Yes the program exited with status $STATUS"
+
+# Outside a game, with the grid focused, one Alt+F4 closes at once: its Alt press is no key
+# for the grid, so no guidance box stands in the way.
+caselio_start "$PROGRAM" "$OUT/xvfb_program2.log" || fail "window did not appear again"
+send_keys F10
+xdotool windowactivate --sync "$APP_WID" >/dev/null 2>&1
+xdotool key --clearmodifiers alt+F4
+STATUS=0
+caselio_wait_exit 10 || STATUS=$?
+[ "$STATUS" -eq 0 ] || fail "one Alt+F4 in state 1 did not end the program (status $STATUS)"
+echo "PASS: screenshots in $OUT"
