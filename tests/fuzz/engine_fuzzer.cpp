@@ -77,7 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetMinuteOfHourSource([] { return 0; });
 
     const std::int32_t n = pickSize(in);
-    const std::int64_t cells = static_cast<std::int64_t>(n) * n * n * n;
+    // N*N cells where that can be a text's length; n^4 itself overflows for large |n|.
+    const std::int64_t sideAsked = static_cast<std::int64_t>(n) * n;
+    const std::int64_t cells = sideAsked <= kGridStride * kGridStride ? sideAsked * sideAsked : -1;
     std::string alphabet = pickAlphabet(in, n);
     std::string puzzle = pickText(in, cells);
     std::string solution = pickText(in, cells);
