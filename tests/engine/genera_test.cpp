@@ -71,6 +71,7 @@ TEST(Genera, FollowsTheDrawOrderExactly) {
     TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), solution);
     SetRandomState(777);
     board.Genera();
+    const std::uint32_t afterGenera = GetRandomState();
 
     SetRandomState(777);
     std::vector<std::vector<int>> grid(side, std::vector<int>(side));
@@ -119,13 +120,8 @@ TEST(Genera, FollowsTheDrawOrderExactly) {
     for (int r = 0; r < side; ++r)
         for (int c = 0; c < side; ++c)
             ASSERT_EQ(board.SolutionCell(r, c), relabel[grid[r][c]]) << r << "," << c;
-    EXPECT_EQ(GetRandomState(), [&] {
-        SetRandomState(777);
-        TsdBoard again(n, AlphabetFor(n), PatternPuzzle(n), solution);
-        SetRandomState(777);
-        again.Genera();
-        return GetRandomState();
-    }());
+    // Genera drew exactly what the replay drew, not one number more.
+    EXPECT_EQ(GetRandomState(), afterGenera);
 }
 
 TEST(Genera, KeepsAValidSolutionAndTheSameGivensOnManySeeds) {
