@@ -11,6 +11,8 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     # a real window under a virtual display, screenshots, printed pages
     xvfb xauth x11-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
+    # checking the help pages
+    tidy
     # sanitizers and the fuzzer
     clang libclang-rt-14-dev
     # installing the game
