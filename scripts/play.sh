@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target caselio
-exec build/default/src/game/caselio "$@"
+exec build/default/bin/caselio "$@"

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-fuzzer=build/fuzz/tests/fuzz/engine_fuzzer
+fuzzer=build/fuzz/bin/engine_fuzzer
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"

@@ -14,6 +14,8 @@ PACKAGES=(
     # a real window under a virtual display, screenshots, printed pages
     xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
     tzdata
+    # checking the help pages
+    tidy
     # sanitizers and the fuzzer
     clang libclang-rt-14-dev
     # installing the game

@@ -1,27 +1,57 @@
 #include "windows/help_pages.h"
 
-QString HelpPagePath(std::uint8_t state) {
+#include "windows/site_addresses.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+// The file name of the help page for a state, empty where no page belongs to it.
+QString HelpPageName(std::uint8_t state) {
     switch (state) {
     case 0:
-        return QStringLiteral("/w_velmora-caselio0-hlp0.aspx");
+        return QStringLiteral("w_velmora-caselio0-hlp0.html");
     case 1:
     case 2:
-        return QStringLiteral("/w_velmora-caselio0-hlp1.aspx");
+        return QStringLiteral("w_velmora-caselio0-hlp1.html");
     case 4:
     case 5:
-        return QStringLiteral("/w_velmora-caselio0-hlp2.aspx");
+        return QStringLiteral("w_velmora-caselio0-hlp2.html");
     default:
         return {};
     }
 }
 
-HelpTarget HelpTargetFor(std::uint8_t state) {
+} // namespace
+
+QString MakerSiteAddress() {
+    return QString::fromUtf8(kConfiguredMakerSite);
+}
+
+QUrl HelpFolder() {
+    const QString configured = QString::fromUtf8(kConfiguredHelpBase);
+    if (!configured.isEmpty())
+        return QUrl(configured);
+    return QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                               QLatin1Char('/') +
+                                               QLatin1String(kHelpDirFromExecutable)));
+}
+
+HelpTarget HelpTargetFor(std::uint8_t state, const QUrl& folder) {
     if (state == 3)
-        return {HelpTarget::Nothing, {}};
-    const QString path = HelpPagePath(state);
-    if (path.isEmpty())
+        return {HelpTarget::Nothing, {}, {}};
+    const QString name = HelpPageName(state);
+    if (name.isEmpty())
         return {HelpTarget::ReportState,
+                {},
                 QStringLiteral("Internal error showHelp001: stato:%1 non gestito!")
                     .arg(static_cast<unsigned>(state))};
-    return {HelpTarget::OpenPage, QStringLiteral("https://") + QLatin1String(kHelpHost) + path};
+    // The page sits inside the folder, whether or not its address ends with a slash.
+    QUrl page = folder;
+    QString path = folder.path();
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    page.setPath(path + name);
+    return {HelpTarget::OpenPage, page, {}};
 }

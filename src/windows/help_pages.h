@@ -1,20 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <cstdint>
 
-// The host that serves the program's help pages and the maker's site.
-inline constexpr const char* kHelpHost = "caselio.example.org";
+// The maker's web site, as the window's link shows it.
+QString MakerSiteAddress();
+
+// The folder the help pages are opened from: the web address the build was configured with,
+// or else the pages installed with the program, found from the running executable's folder.
+QUrl HelpFolder();
 
 // What the help action does in a game state.
 struct HelpTarget {
     enum Kind { OpenPage, Nothing, ReportState };
     Kind kind;
-    // The page address for OpenPage, the message for ReportState, empty otherwise.
-    QString text;
+    // The page to open for OpenPage.
+    QUrl page;
+    // The message for ReportState.
+    QString message;
 };
 
-// The path of the help page for a state, empty where no page belongs to it.
-QString HelpPagePath(std::uint8_t state);
-
-HelpTarget HelpTargetFor(std::uint8_t state);
+// The help of a state, with the pages in `folder`.
+HelpTarget HelpTargetFor(std::uint8_t state, const QUrl& folder);

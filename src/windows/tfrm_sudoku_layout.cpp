@@ -179,7 +179,7 @@ void TfrmSudoku::BuildBottomBar(QWidget* client) {
     raised->setBlurRadius(0);
     raised->setColor(Qt::white);
     cxLabel3->setGraphicsEffect(raised);
-    cxHyperLinkEdit2 = Named(new LinkLabel(QLatin1String(kHelpHost), Panel3), "cxHyperLinkEdit2");
+    cxHyperLinkEdit2 = Named(new LinkLabel(MakerSiteAddress(), Panel3), "cxHyperLinkEdit2");
     cxHyperLinkEdit2->setGeometry(556, 13, 245, 22);
     cxHyperLinkEdit2->setFont(Verdana(15));
 }

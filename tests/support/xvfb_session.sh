@@ -6,6 +6,7 @@ XVFB_PID=""
 WM_PID=""
 APP_PID=""
 APP_WID=""
+STAND_IN_DIR=""
 
 xvfb_cleanup() {
     for pid in "$APP_PID" "$WM_PID" "$XVFB_PID"; do
@@ -14,6 +15,7 @@ xvfb_cleanup() {
             wait "$pid" 2>/dev/null
         fi
     done
+    [ -n "$STAND_IN_DIR" ] && rm -rf "$STAND_IN_DIR"
 }
 trap xvfb_cleanup EXIT
 
@@ -46,8 +48,16 @@ xvfb_start() {
 # Launches the program and waits for its main window; sets APP_PID and APP_WID.
 caselio_start() {
     unset QT_QPA_PLATFORM
-    # No browser or desktop integration is wanted under test.
-    BROWSER=/bin/true "$1" >"${2:-/dev/null}" 2>&1 &
+    # No real browser under test: Qt hands addresses to the first xdg-open on the PATH, and
+    # this stand-in only writes them down, one a line, for opened_address.
+    STAND_IN_DIR=$(mktemp -d)
+    cat >"$STAND_IN_DIR/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$1" >>"$STAND_IN_DIR/opened"
+EOF
+    chmod +x "$STAND_IN_DIR/xdg-open"
+    : >"$STAND_IN_DIR/opened"
+    PATH="$STAND_IN_DIR:$PATH" "$1" >"${2:-/dev/null}" 2>&1 &
     APP_PID=$!
     APP_WID=$(timeout 20 xdotool search --sync --onlyvisible --name 'Caselio Vers.1.3' | head -n 1)
     [ -n "$APP_WID" ] || { echo "main window did not appear" >&2; return 1; }
@@ -89,6 +99,28 @@ caselio_box() {
 caselio_shot() {
     sleep 0.3
     import -window "$APP_WID" "$1"
+}
+
+# Prints the n-th address (default the first) the program has handed the desktop, waiting
+# up to 5 s for it.
+opened_address() {
+    local n=${1:-1} i
+    for i in $(seq 1 50); do
+        if [ "$(wc -l <"$STAND_IN_DIR/opened")" -ge "$n" ]; then
+            sed -n "${n}p" "$STAND_IN_DIR/opened"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "no address number $n was handed to the desktop" >&2
+    return 1
+}
+
+# The local file a file:// address names, percent escapes decoded; fails for other schemes.
+local_file_of() {
+    [[ $1 == file://* ]] || return 1
+    local path=${1#file://}
+    printf '%b' "${path//%/\\x}"
 }
 
 # Closes the program's window with the window manager's Alt+F4, as a user does, and waits for

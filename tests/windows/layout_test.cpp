@@ -6,6 +6,7 @@
 #include "toolkit/radio_group.h"
 #include "toolkit/seams.h"
 #include "toolkit/segment_clock.h"
+#include "windows/help_pages.h"
 #include "windows/tfrm_sudoku.h"
 #include "windows/tfrmhlpi.h"
 
@@ -190,7 +191,7 @@ TEST_F(LayoutTest, StartsInStateZeroWithGridAndHiddenControlsHidden) {
 
 TEST_F(LayoutTest, MakersLinkOpensOurSiteOnOneClick) {
     QTest::mouseClick(Child("cxHyperLinkEdit2"), Qt::LeftButton);
-    EXPECT_EQ(Urls, QStringList{"https://caselio.example.org"});
+    EXPECT_EQ(Urls, QStringList{WithSecureScheme(MakerSiteAddress())});
 }
 
 TEST_F(LayoutTest, ZoomStaysBetweenEightAndSixteenPoints) {

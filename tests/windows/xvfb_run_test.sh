@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real program on a virtual X display with a window manager, driven as a user drives it:
-# keys take effect, the digit row enters digits on US and French layouts, and closing through
-# the window manager closes at once outside a game and asks first during one.
+# F1 hands the desktop the first help page, keys take effect, the digit row enters digits on
+# US and French layouts, and closing through the window manager closes at once outside a game
+# and asks first during one.
 # Usage: xvfb_run_test.sh <caselio program> <output directory>
 set -u
 PROGRAM=$1
@@ -47,6 +48,14 @@ setxkbmap us
 
 # A game, played from the keyboard, then closed through the window manager.
 caselio_start "$PROGRAM" "$OUT/xvfb_program.log" || fail "window did not appear"
+
+# Help right after start: the address of the first page, a file the browser can open.
+send_keys F1
+ADDRESS=$(opened_address) || fail "F1 handed no address to the desktop"
+PAGE=$(local_file_of "$ADDRESS") || fail "F1 handed over $ADDRESS, not a local file"
+[ "$(basename "$PAGE")" = w_velmora-caselio0-hlp0.html ] || fail "F1 opened $PAGE, not page 0"
+[ -f "$PAGE" ] || fail "F1 opened $PAGE, which does not exist"
+
 caselio_shot "$OUT/xvfb_state0.png"
 send_keys F10 F6 F6
 caselio_shot "$OUT/xvfb_state1.png"

@@ -34,11 +34,11 @@ std::string RecordsSource(const Bank& bank, std::uint64_t seed) {
         seedText +
         ".\n"
         "// Regenerate (from the source tree, after building the caselio-seedbank target):\n"
-        "//   <build dir>/tools/seedbank/caselio-seedbank build --seed " +
+        "//   <build dir>/bin/caselio-seedbank build --seed " +
         seedText +
         " --out src/bank/seed_records.inc\n"
         "// Re-certify after rebuilding the program:\n"
-        "//   <build dir>/tools/seedbank/caselio-seedbank verify\n"
+        "//   <build dir>/bin/caselio-seedbank verify\n"
         "//\n"
         "// Each record is the puzzle ('?' for an empty cell) followed by its solution.\n";
     for (const BankList& list : bank) {
