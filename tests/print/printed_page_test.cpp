@@ -4,6 +4,7 @@
 #include "print/page_printer.h"
 #include "stand_in_grid.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -307,6 +308,38 @@ INSTANTIATE_TEST_SUITE_P(PagesOfEachSize, PrintedPageTest,
                                            PageCase{"letter_600dpi_margins_25x25", 5,
                                                     QPageSize::Letter, 600, 15}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// ---- portrait pages: nothing changes where the page already fitted ----
+
+// The portrait page of each size, rendered at 100 dpi, must match its reference rendering in
+// tests/print/reference pixel for pixel. Refresh a reference only for an intended change of
+// the portrait page: a mismatch writes what was printed into the temporary folder.
+TEST(PortraitPage, EverySizeMatchesItsReferenceRendering) {
+    constexpr int kReferenceDpi = 100;
+    const PageCase cases[] = {{"portrait-a4-9x9", 3, QPageSize::A4, 0, 0},
+                              {"portrait-letter-16x16", 4, QPageSize::Letter, 0, 0},
+                              {"portrait-a4-25x25", 5, QPageSize::A4, 0, 0}};
+    QTemporaryDir dir;
+    for (const PageCase& c : cases) {
+        const QString name = QString::fromLatin1(c.name);
+        const QString pdf = dir.filePath(name + QStringLiteral(".pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        PrintTo(printer, c, pdf);
+        ASSERT_TRUE(PrintPuzzlePage(printer, SolidBackground(),
+                                    MakeStandInGrid(c.boxSize).Picture(), c.boxSize));
+        const QImage printed = RenderPdfPage(pdf, kReferenceDpi);
+        ASSERT_FALSE(printed.isNull());
+        const QImage reference =
+            QImage(QStringLiteral(CASELIO_PRINT_REFERENCE_DIR "/") + name + QStringLiteral(".png"))
+                .convertToFormat(QImage::Format_RGB32);
+        if (printed != reference) {
+            const QString kept = QDir::temp().filePath(name + QStringLiteral(".png"));
+            printed.save(kept);
+            ADD_FAILURE() << name.toStdString() << " differs from its reference; printed as "
+                          << kept.toStdString();
+        }
+    }
+}
 
 // ---- failures: the job always ends, and nothing is reported as printed that was not ----
 
