@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -28,6 +30,15 @@ public:
 
     bool Started() const { return painter_.isActive(); }
     QPainter& Canvas() { return painter_; }
+
+    // Ends the job; false when the paint engine or the printer reports a failure.
+    bool End() {
+        QPaintDevice* device = painter_.device();
+        if (!painter_.end())
+            return false;
+        return device->devType() != QInternal::Printer ||
+               static_cast<QPrinter*>(device)->printerState() != QPrinter::Error;
+    }
 
 private:
     QPainter painter_;
@@ -90,18 +101,21 @@ void DrawGridPicture(QPainter& canvas, const QRect& target, const GridPicture& g
 
 } // namespace
 
-bool PrintPuzzlePage(QPaintDevice& printer, const QImage& watermark, const GridPicture& grid,
-                     int boxSize) {
+PageOutcome PrintPuzzlePage(QPaintDevice& printer, const QImage& watermark, const GridPicture& grid,
+                            int boxSize) {
     if (!grid.IsUsable())
-        return false;
+        return PageOutcome::NothingToPrint;
     const QSize page(printer.width(), printer.height());
     if (page.isEmpty())
-        return false;
+        return PageOutcome::NotStarted;
+    if (printer.devType() == QInternal::Printer &&
+        PrinterHasGoneAway(static_cast<const QPrinter&>(printer)))
+        return PageOutcome::NotStarted;
     const PageGeometry geometry = ComputePageGeometry(page, grid.size);
 
     PrintJob job(printer);
     if (!job.Started())
-        return false;
+        return PageOutcome::NotStarted;
     QPainter& canvas = job.Canvas();
     canvas.setRenderHint(QPainter::Antialiasing);
     canvas.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -116,5 +130,10 @@ bool PrintPuzzlePage(QPaintDevice& printer, const QImage& watermark, const GridP
 
     // Last, so its lower edge covers the upper half of the rules box's top frame line.
     DrawGridPicture(canvas, geometry.GridPictureRect(), grid);
-    return true;
+    return job.End() ? PageOutcome::Printed : PageOutcome::NotFinished;
+}
+
+bool PrinterHasGoneAway(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty() &&
+           QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }

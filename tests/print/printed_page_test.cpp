@@ -2,6 +2,7 @@
 #include "pdf_page.h"
 #include "print/page_geometry.h"
 #include "print/page_printer.h"
+#include "print/print_failure_text.h"
 #include "stand_in_grid.h"
 
 #include <QDir>
@@ -126,7 +127,8 @@ const PrintedPage& PageFor(const PageCase& c) {
     const QString path = dir.filePath(QString::fromStdString(c.name) + QStringLiteral(".pdf"));
     PrintTo(printer, c, path);
     page.grid = MakeStandInGrid(c.boxSize);
-    page.printed = PrintPuzzlePage(printer, SolidBackground(), page.grid.Picture(), c.boxSize);
+    page.printed =
+        bool(PrintPuzzlePage(printer, SolidBackground(), page.grid.Picture(), c.boxSize));
     page.pdfPath = path;
     page.area = QSize(printer.width(), printer.height());
     page.geometry = ComputePageGeometry(page.area, page.grid.NaturalSize());
@@ -441,12 +443,24 @@ TEST(PrintPuzzlePageFailure, GridPaintingThatThrowsStillEndsTheJob) {
     EXPECT_TRUE(NearColour(pixels.pixel(1, 1), kBackground));
 }
 
-TEST(PrintPuzzlePageFailure, JobThatCannotBeginIsNotReportedAsPrinted) {
+// The message names the failure, the file and the file system's own reason, and asking for
+// that reason leaves nothing behind.
+TEST(PrintPuzzlePageFailure, JobThatCannotBeginIsReportedWithTheFileError) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("missing-folder/page.pdf");
     QPrinter printer(QPrinter::HighResolution);
-    PrintTo(printer, {"unwritable", 3, QPageSize(QPageSize::A4), 0, 0},
-            "/nonexistent-dir/page.pdf");
-    EXPECT_FALSE(PrintPuzzlePage(printer, SolidBackground(), MakeStandInGrid(3).Picture(), 3));
+    PrintTo(printer, {"unwritable", 3, QPageSize(QPageSize::A4), 0, 0}, path);
+    const PageOutcome outcome =
+        PrintPuzzlePage(printer, SolidBackground(), MakeStandInGrid(3).Picture(), 3);
+    EXPECT_EQ(outcome, PageOutcome::NotStarted);
     EXPECT_FALSE(printer.paintingActive());
+
+    QFile file(path);
+    ASSERT_FALSE(file.open(QIODevice::WriteOnly));
+    EXPECT_EQ(PrintFailureText(printer, outcome),
+              QStringLiteral("Impossibile iniziare la stampa.\nImpossibile scrivere il file \"") +
+                  path + QStringLiteral("\" (") + file.errorString() + QStringLiteral(")."));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
 TEST(PrintPuzzlePageFailure, GridWithoutSizeOrPainterPrintsNothing) {
@@ -460,7 +474,8 @@ TEST(PrintPuzzlePageFailure, GridWithoutSizeOrPainterPrintsNothing) {
             grid.size = QSize(0, 335);
         else
             grid.paint = nullptr;
-        EXPECT_FALSE(PrintPuzzlePage(printer, SolidBackground(), grid, 3));
+        EXPECT_EQ(PrintPuzzlePage(printer, SolidBackground(), grid, 3),
+                  PageOutcome::NothingToPrint);
         EXPECT_FALSE(QFile::exists(path));
     }
 }
