@@ -1,7 +1,9 @@
 // The print action: the dialog, the window's own sizing and the two settling waits go
-// through the seams; the page shows the whole grid as the window draws it.
+// through the seams; the page shows the whole grid as the window draws it. A page that does
+// not come out is reported with its reason.
 #include "print/page_printer.h"
 #include "print/print_action.h"
+#include "print/print_failure_text.h"
 #include "print/view_grid_picture.h"
 #include "print/watermark_image.h"
 #include "toolkit/draw_grid.h"
@@ -35,7 +37,11 @@ bool TfrmSudoku::PrintPuzzlePage(QPrinter& printer) {
         focused = GridCell{sg1->currentCol(), sg1->currentRow()};
     const GridView view = CurrentGridView();
     const QImage background = frmhlpi ? frmhlpi->watermark() : MakeWatermarkImage();
-    return ::PrintPuzzlePage(printer, background,
-                             ViewGridPicture(view, *layout, focused, GridFont(GridFontPoints)),
-                             BoxSize);
+    const PageOutcome outcome = ::PrintPuzzlePage(
+        printer, background, ViewGridPicture(view, *layout, focused, GridFont(GridFontPoints)),
+        BoxSize);
+    const QString failure = PrintFailureText(printer, outcome);
+    if (!failure.isEmpty())
+        CurrentSeams().showMessage(this, failure);
+    return bool(outcome);
 }

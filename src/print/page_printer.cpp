@@ -1,5 +1,6 @@
 #include "print/page_printer.h"
 
+#include "print/box_text.h"
 #include "print/page_geometry.h"
 #include "print/rules_text.h"
 #include "print/stretch_bitmap.h"
@@ -8,6 +9,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -28,6 +31,15 @@ public:
     bool Started() const { return painter_.isActive(); }
     QPainter& Canvas() { return painter_; }
 
+    // Ends the job; false when the paint engine or the printer reports a failure.
+    bool End() {
+        QPaintDevice* device = painter_.device();
+        if (!painter_.end())
+            return false;
+        return device->devType() != QInternal::Printer ||
+               static_cast<QPrinter*>(device)->printerState() != QPrinter::Error;
+    }
+
 private:
     QPainter painter_;
 };
@@ -38,9 +50,16 @@ void DrawBoxFrame(QPainter& canvas, const QRect& box) {
     canvas.drawPolygon(BoxFramePolygon(box.x(), box.y(), box.width(), box.height()));
 }
 
-// Writes text with its top-left corner at (x, y), like the classic canvas text output.
-void WriteText(QPainter& canvas, int x, int y, const QString& text) {
-    canvas.drawText(x, y + canvas.fontMetrics().ascent(), text);
+// Writes lines inside box with their top-left corners at BoxTextLineOrigin, like the
+// classic canvas text output, in font made smaller where a line would not fit the frame.
+void WriteBoxText(QPainter& canvas, const QRect& box, const QFont& font, const QStringList& lines) {
+    canvas.setFont(FontFittingBox(font, lines, box, kFramePenWidth, canvas.device()));
+    canvas.setPen(Qt::black);
+    const QFontMetrics metrics = canvas.fontMetrics();
+    for (int k = 0; k < lines.size(); ++k) {
+        const QPoint origin = BoxTextLineOrigin(metrics, box, k);
+        canvas.drawText(origin.x(), origin.y() + metrics.ascent(), lines[k]);
+    }
 }
 
 QFont TitleFont() {
@@ -82,18 +101,21 @@ void DrawGridPicture(QPainter& canvas, const QRect& target, const GridPicture& g
 
 } // namespace
 
-bool PrintPuzzlePage(QPaintDevice& printer, const QImage& watermark, const GridPicture& grid,
-                     int boxSize) {
+PageOutcome PrintPuzzlePage(QPaintDevice& printer, const QImage& watermark, const GridPicture& grid,
+                            int boxSize) {
     if (!grid.IsUsable())
-        return false;
+        return PageOutcome::NothingToPrint;
     const QSize page(printer.width(), printer.height());
     if (page.isEmpty())
-        return false;
+        return PageOutcome::NotStarted;
+    if (printer.devType() == QInternal::Printer &&
+        PrinterHasGoneAway(static_cast<const QPrinter&>(printer)))
+        return PageOutcome::NotStarted;
     const PageGeometry geometry = ComputePageGeometry(page, grid.size);
 
     PrintJob job(printer);
     if (!job.Started())
-        return false;
+        return PageOutcome::NotStarted;
     QPainter& canvas = job.Canvas();
     canvas.setRenderHint(QPainter::Antialiasing);
     canvas.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -101,28 +123,17 @@ bool PrintPuzzlePage(QPaintDevice& printer, const QImage& watermark, const GridP
     StretchBitmapToCanvas(canvas, QRect(QPoint(0, 0), page), watermark);
 
     DrawBoxFrame(canvas, geometry.TitleBoxRect());
-    canvas.setFont(TitleFont());
-    canvas.setPen(Qt::black);
-    {
-        const QFontMetrics metrics = canvas.fontMetrics();
-        WriteText(canvas, geometry.x0 + metrics.horizontalAdvance(u' '),
-                  geometry.y0 + metrics.height(), kPrintTitle);
-    }
+    WriteBoxText(canvas, geometry.TitleBoxRect(), TitleFont(), {kPrintTitle});
 
     DrawBoxFrame(canvas, geometry.RulesBoxRect());
-    canvas.setFont(RulesFont());
-    canvas.setPen(Qt::black);
-    {
-        const QFontMetrics metrics = canvas.fontMetrics();
-        const int spaceWidth = metrics.horizontalAdvance(u' ');
-        const int spaceHeight = metrics.height();
-        const QStringList lines = RulesLines(boxSize);
-        for (int k = 0; k < lines.size(); ++k)
-            WriteText(canvas, geometry.x0 + spaceWidth,
-                      geometry.y1 + spaceHeight + k * (spaceHeight + 1), lines[k]);
-    }
+    WriteBoxText(canvas, geometry.RulesBoxRect(), RulesFont(), RulesLines(boxSize));
 
     // Last, so its lower edge covers the upper half of the rules box's top frame line.
     DrawGridPicture(canvas, geometry.GridPictureRect(), grid);
-    return true;
+    return job.End() ? PageOutcome::Printed : PageOutcome::NotFinished;
+}
+
+bool PrinterHasGoneAway(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty() &&
+           QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }

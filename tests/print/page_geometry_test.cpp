@@ -52,6 +52,16 @@ TEST(PageGeometry, SmallOddPageWorkedByHand) {
     EXPECT_EQ(g.RulesBoxRect(), QRect(10, 87, 76, 14));
 }
 
+// The same page turned sideways: at the boxes' width of 108 the picture would be 85 high,
+// but the rules box must end by 86 (85.5), which leaves 86 - 10 - 19 = 57. Width 73 gives
+// 57.47, rounded to 57; width 74 would give 58.26.
+TEST(PageGeometry, SmallOddPageSidewaysShrinksTheGridJustEnough) {
+    const PageGeometry g = ComputePageGeometry(QSize(135, 95), QSize(423, 333));
+    EXPECT_EQ(g.TitleBoxRect(), QRect(14, 10, 108, 10));
+    EXPECT_EQ(g.GridPictureRect(), QRect(31, 19, 73, 57)); // 31 + 73 + 31 = 135
+    EXPECT_EQ(g.RulesBoxRect(), QRect(14, 76, 108, 10));
+}
+
 int Fraction(double value, double numerator, double denominator) {
     return int(std::lround(value * numerator / denominator));
 }
@@ -59,15 +69,20 @@ int Fraction(double value, double numerator, double denominator) {
 struct PaperCase {
     QPageSize::PageSizeId paper;
     int dpi;
+    bool landscape;
 };
 
 class PaperGeometry : public ::testing::TestWithParam<PaperCase> {};
 
 // Every rectangle on A4 and Letter at 300 and 600 dpi, for the three grids at their
-// starting size and at the largest zoom, against the fractions in floating point.
-TEST_P(PaperGeometry, EveryRectangleIsTheRoundedFractionOfThePage) {
-    const QSize page = QPageSize(GetParam().paper).sizePixels(GetParam().dpi);
+// starting size and at the largest zoom, against the fractions in floating point. Upright,
+// everything sits at its fraction; sideways, the grid picture alone is made just small
+// enough for the rules box to end by 90 % of the height.
+TEST_P(PaperGeometry, EveryRectangleIsTheRoundedFractionOfThePageOrTheGridShrinksToFit) {
+    QSize page = QPageSize(GetParam().paper).sizePixels(GetParam().dpi);
     ASSERT_FALSE(page.isEmpty());
+    if (GetParam().landscape)
+        page.transpose();
     for (const QSize grid :
          {QSize(423, 333), QSize(495, 405), QSize(576, 416), QSize(900, 650), QSize(1100, 850)}) {
         const PageGeometry g = ComputePageGeometry(page, grid);
@@ -75,21 +90,33 @@ TEST_P(PaperGeometry, EveryRectangleIsTheRoundedFractionOfThePage) {
         const int w = Fraction(page.width(), 80, 100);
         const int y0 = Fraction(page.height(), 10, 100);
         const int yg = Fraction(page.height(), 20, 100);
-        const int gh = Fraction(w, grid.height(), grid.width());
+        const int bottom = Fraction(page.height(), 90, 100);
         EXPECT_EQ(g.TitleBoxRect(), QRect(x0, y0, w, y0));
-        EXPECT_EQ(g.GridPictureRect(), QRect(x0, yg, w, gh));
-        EXPECT_EQ(g.RulesBoxRect(), QRect(x0, gh + yg, w, y0));
+        EXPECT_EQ(g.RulesBoxRect(), QRect(x0, g.gh + yg, w, y0));
+        EXPECT_LE(g.RulesBoxRect().bottom() + 1, bottom);
         // The title box ends where the grid picture starts, give or take rounding.
         EXPECT_NEAR(g.y0 + g.hb, g.yg, 1);
         EXPECT_NEAR(2 * g.x0 + g.w, page.width(), 1);
+        if (!GetParam().landscape) {
+            EXPECT_EQ(g.GridPictureRect(),
+                      QRect(x0, yg, w, Fraction(w, grid.height(), grid.width())));
+            continue;
+        }
+        EXPECT_EQ(g.gh, Fraction(g.gw, grid.height(), grid.width()));
+        EXPECT_LT(g.gw, w);
+        EXPECT_GT(Fraction(g.gw + 1, grid.height(), grid.width()), bottom - y0 - yg)
+            << "a wider picture would still fit";
+        EXPECT_NEAR(g.xg - g.x0, g.x0 + g.w - (g.xg + g.gw), 1) << "not centred";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(A4AndLetter, PaperGeometry,
-                         ::testing::Values(PaperCase{QPageSize::A4, 300},
-                                           PaperCase{QPageSize::A4, 600},
-                                           PaperCase{QPageSize::Letter, 300},
-                                           PaperCase{QPageSize::Letter, 600}));
+INSTANTIATE_TEST_SUITE_P(
+    A4AndLetter, PaperGeometry,
+    ::testing::Values(PaperCase{QPageSize::A4, 300, false}, PaperCase{QPageSize::A4, 600, false},
+                      PaperCase{QPageSize::Letter, 300, false},
+                      PaperCase{QPageSize::Letter, 600, false}, PaperCase{QPageSize::A4, 300, true},
+                      PaperCase{QPageSize::A4, 600, true}, PaperCase{QPageSize::Letter, 300, true},
+                      PaperCase{QPageSize::Letter, 600, true}));
 
 TEST(PageGeometry, FlatterGridMovesTheRulesBoxUp) {
     const QSize page(2480, 3508);

@@ -1,4 +1,5 @@
-// Writes one printed page of each grid size as PNG, for the README:
+// Writes one printed A4 page of each grid size as PNG, and the 9x9 and 25x25 pages on
+// landscape A4, for the README:
 //   caselio_print_docs_pages <output folder>
 // Each page is printed to PDF through QPrinter, exactly as the program prints, with the real
 // background picture and the window's own grid drawing in the puzzle view, and turned into
@@ -13,15 +14,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
 constexpr int kPictureDpi = 80;
 
-bool WritePage(int boxSize, const QImage& watermark, const QDir& out, const QDir& work) {
+bool WritePage(int boxSize, QPageLayout::Orientation orientation, const QImage& watermark,
+               const QDir& out, const QDir& work) {
     TsdBoard board(boxSize, AlphabetFor(boxSize), PatternPuzzle(boxSize), PatternSolution(boxSize));
     // A fixed stream state, set after the board has seeded the stream from the clock, so the
     // pictures only change when the page does.
@@ -39,12 +43,16 @@ bool WritePage(int boxSize, const QImage& watermark, const QDir& out, const QDir
     const GridLayout layout = *GridLayoutFor(boxSize, kMinGridFontPoints);
 
     const int side = boxSize * boxSize;
-    const QString name = QStringLiteral("print-%1x%1").arg(side);
+    const QString name =
+        (orientation == QPageLayout::Landscape ? QStringLiteral("print-landscape-%1x%1")
+                                               : QStringLiteral("print-%1x%1"))
+            .arg(side);
     const QString pdf = work.filePath(name + QStringLiteral(".pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(orientation);
     if (!PrintPuzzlePage(printer, watermark,
                          ViewGridPicture(view, layout, std::nullopt, GridFont(kMinGridFontPoints)),
                          boxSize))
@@ -66,8 +74,12 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir work;
     const QImage watermark = MakeWatermarkImage();
-    for (const int boxSize : {3, 4, 5})
-        if (!WritePage(boxSize, watermark, out, QDir(work.path()))) {
+    const std::pair<int, QPageLayout::Orientation> pages[] = {
+        {3, QPageLayout::Portrait},  {4, QPageLayout::Portrait},  {5, QPageLayout::Portrait},
+        {3, QPageLayout::Landscape}, {5, QPageLayout::Landscape},
+    };
+    for (const auto& [boxSize, orientation] : pages)
+        if (!WritePage(boxSize, orientation, watermark, out, QDir(work.path()))) {
             std::fprintf(stderr, "could not write the %dx%d page\n", boxSize * boxSize,
                          boxSize * boxSize);
             return 1;

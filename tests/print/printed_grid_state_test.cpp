@@ -59,9 +59,9 @@ protected:
         const PageGeometry g =
             ComputePageGeometry(QSize(printer.width(), printer.height()), picture.size);
         const double scale = double(kRenderDpi) / printer.resolution();
-        sx_ = scale * g.w / picture.size.width();
+        sx_ = scale * g.gw / picture.size.width();
         sy_ = scale * g.gh / picture.size.height();
-        origin_ = QPointF(g.x0 * scale, g.yg * scale);
+        origin_ = QPointF(g.xg * scale, g.yg * scale);
         layout_ = layout;
     }
 

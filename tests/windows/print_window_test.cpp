@@ -13,12 +13,13 @@ namespace {
 class PrintFromWindow : public WindowTest {
 protected:
     // The dialog stand-in sends the page to a PDF file and answers as told.
-    void AnswerDialog(bool confirm) {
+    void AnswerDialog(bool confirm, const QString& pdfPath = {}) {
         Seams seams = CurrentSeams();
-        seams.printDialog = [this, confirm](QPrinter& printer, QWidget*) {
+        const QString path = pdfPath.isEmpty() ? PdfPath() : pdfPath;
+        seams.printDialog = [this, confirm, path](QPrinter& printer, QWidget*) {
             ++PrintDialogs;
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(PdfPath());
+            printer.setOutputFileName(path);
             return confirm;
         };
         InstallSeams(seams);
@@ -86,11 +87,25 @@ TEST_F(PrintFromWindow, NineByNinePuzzlePageWithItsRules) {
     ASSERT_TRUE(QFile::exists(PdfPath()));
     EXPECT_EQ(Waits, (QList<int>{1000, 1000}));
     EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Messages.isEmpty());
     const QString text = PageText();
     EXPECT_TRUE(text.contains(QStringLiteral("Qualche attimo di relax offerto da")));
     EXPECT_TRUE(text.contains(QStringLiteral("81 caselle")));
     EXPECT_TRUE(text.contains(QStringLiteral("1 a 9")));
     EXPECT_EQ(SymbolsOnPage(), SymbolsShown());
+}
+
+// A job that cannot begin is said once, with its reason; the cleanup still runs.
+TEST_F(PrintFromWindow, PrintingIntoAMissingFolderShowsTheFailureOnce) {
+    Generate(0);
+    const QString path = Folder.filePath(QStringLiteral("missing/page.pdf"));
+    AnswerDialog(true, path);
+    Press(Qt::Key_F7);
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages[0].contains(path)) << Messages[0].toStdString();
+    EXPECT_TRUE(QDir(Folder.path()).isEmpty());
+    EXPECT_EQ(Waits, (QList<int>{1000, 1000}));
+    EXPECT_TRUE(Window->sg1->hasFocus());
 }
 
 // The whole 25 x 25 grid reaches the page, also the rows the control must scroll to, with
