@@ -13,6 +13,11 @@ MinuteOfHourSource& minuteSource() {
     return source;
 }
 
+SeedSource& seedSource() {
+    static SeedSource source;
+    return source;
+}
+
 int realMinuteOfHour() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -45,7 +50,9 @@ std::uint32_t SeedValueFrom(std::optional<std::uint64_t> highResolutionCounter,
 }
 
 void SeedRandom() {
-    randomState = SeedValueFrom(readHighResolutionCounter(), millisecondsSinceStart());
+    const SeedSource& source = seedSource();
+    randomState =
+        source ? source() : SeedValueFrom(readHighResolutionCounter(), millisecondsSinceStart());
 }
 
 std::uint32_t NextRandom(std::uint32_t range) {
@@ -68,4 +75,8 @@ void SetMinuteOfHourSource(MinuteOfHourSource source) {
 int CurrentMinuteOfHour() {
     const auto& source = minuteSource();
     return source ? source() : realMinuteOfHour();
+}
+
+void SetSeedSource(SeedSource source) {
+    seedSource() = std::move(source);
 }

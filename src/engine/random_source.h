@@ -28,3 +28,8 @@ std::uint32_t SeedValueFrom(std::optional<std::uint64_t> highResolutionCounter,
 using MinuteOfHourSource = std::function<int()>;
 void SetMinuteOfHourSource(MinuteOfHourSource source);
 int CurrentMinuteOfHour();
+
+// The seed SeedRandom takes. Tests install their own, so that a run, new boards and all, can
+// be replayed; an empty function restores the counters.
+using SeedSource = std::function<std::uint32_t()>;
+void SetSeedSource(SeedSource source);
