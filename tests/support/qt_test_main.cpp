@@ -1,4 +1,6 @@
 // GoogleTest entry point for tests that need a QApplication.
+#include "support/pinned_fonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -24,5 +26,6 @@ int main(int argc, char** argv) {
     defaultHandler = qInstallMessageHandler(quietOffscreenNoise);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Caselio");
+    PinTestFonts();
     return RUN_ALL_TESTS();
 }
