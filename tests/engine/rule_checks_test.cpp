@@ -56,6 +56,19 @@ TEST_F(RuleChecks, RowRepeatMarksBothCellsOnly) {
         EXPECT_FALSE(board.RowConflict(grid[0][c], 0, c, grid)) << c;
 }
 
+// Every cell of a line is looked at, the last one of a row and of a column included.
+TEST_F(RuleChecks, RepeatsWithTheLastColumnOrTheLastRowAreFound) {
+    CellGrid grid = MakeCellGrid();
+    grid[4][0] = '6';
+    grid[4][8] = '6';
+    EXPECT_TRUE(board.RowConflict('6', 4, 0, grid));
+    EXPECT_TRUE(board.RowConflict('6', 4, 8, grid));
+    grid[0][2] = '2';
+    grid[8][2] = '2';
+    EXPECT_TRUE(board.ColumnConflict('2', 0, 2, grid));
+    EXPECT_TRUE(board.ColumnConflict('2', 8, 2, grid));
+}
+
 TEST_F(RuleChecks, ASymbolHeldOnceConflictsWithNothing) {
     const CellGrid grid = gridFromText(PatternSolution(3), 9);
     for (int r = 0; r < 9; ++r)
