@@ -1,9 +1,11 @@
 // Cost of the printed page: the background picture, made once at start-up, and one whole
 // page printed to PDF for each grid size (the user waits for it after the print dialog).
+#include "game/game_core.h"
 #include "print/page_printer.h"
 #include "print/view_grid_picture.h"
 #include "print/watermark_image.h"
 #include "support/pattern_grids.h"
+#include "view/grid_sizing.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -29,7 +31,7 @@ void BM_PrintPuzzlePageToPdf(benchmark::State& state) {
     board.ExportSolution(solution);
     const GridView view{boxSize, 4, puzzle, puzzle, solution, &board, true, kSeparatorWidth};
     const GridPicture grid =
-        ViewGridPicture(view, *GridLayoutFor(boxSize, 8), GridCell{0, 0}, GridFont(8));
+        ViewGridPicture(view, GridLayoutFor(boxSize, 8)->Cells(), GridCell{0, 0}, GridFont(8));
     const QImage watermark = MakeWatermarkImage();
     QTemporaryDir dir;
     for (auto _ : state) {

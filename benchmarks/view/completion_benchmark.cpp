@@ -1,6 +1,6 @@
 // The completion test on a full 25x25 grid, its worst case (every cell checked three ways),
 // run after each accepted entry. Target: under 100 microseconds.
-#include "game/rules/completion_check.h"
+#include "game/completion_check.h"
 #include "support/pattern_grids.h"
 
 #include <benchmark/benchmark.h>

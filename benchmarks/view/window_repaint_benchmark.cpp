@@ -23,14 +23,15 @@ void BM_WindowRepaint25x25Playing(benchmark::State& state) {
     window.cbg1->setItemIndex(2);
     window.ActGeneraExecute();
     window.ActPlayExecute();
-    window.cbxControllo->setChecked(true);
+    window.Game.SetChecking(true);
     // Every other open cell filled, every seventh of those with a neighbour's symbol, so
     // that the conflict tests run and some strokes are drawn.
     for (int r = 0; r < 25; ++r)
         for (int c = 0; c < 25; ++c)
-            if (window.PuzzleGrid[r][c] == ' ' && (r + c) % 2 == 0)
-                window.PlayGrid[r][c] = (r * 25 + c) % 7 == 0 ? window.SolutionGrid[r][(c + 1) % 25]
-                                                              : window.SolutionGrid[r][c];
+            if (window.Game.PuzzleGrid[r][c] == ' ' && (r + c) % 2 == 0)
+                window.Game.PlayGrid[r][c] = (r * 25 + c) % 7 == 0
+                                                 ? window.Game.SolutionGrid[r][(c + 1) % 25]
+                                                 : window.Game.SolutionGrid[r][c];
     window.sg1->setFocus();
     QWidget* viewport = window.sg1->viewport();
     QImage image(viewport->size(), QImage::Format_RGB32);

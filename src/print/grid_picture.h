@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPainter>
 #include <QSize>
 #include <functional>
@@ -14,6 +13,3 @@ struct GridPicture {
 
     bool IsUsable() const { return !size.isEmpty() && paint != nullptr; }
 };
-
-// A grid picture that already exists as pixels (for example a grab of the grid).
-GridPicture GridPictureFromImage(QImage image);

@@ -1,11 +1,11 @@
 #include "print/view_grid_picture.h"
 
-GridPicture ViewGridPicture(const GridView& view, const GridLayout& layout,
+GridPicture ViewGridPicture(const GridView& view, const GridGeometry& geometry,
                             std::optional<GridCell> focused, const QFont& font) {
     GridPicture picture;
-    picture.size = GridExtent(layout);
-    picture.paint = [view, layout, focused, font](QPainter& painter) {
-        PaintGrid(painter, view, layout, focused, font);
+    picture.size = GridExtent(geometry);
+    picture.paint = [view, geometry, focused, font](QPainter& painter) {
+        PaintGrid(painter, view, geometry, focused, font);
     };
     return picture;
 }

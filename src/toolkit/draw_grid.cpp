@@ -6,10 +6,6 @@
 #include <QScrollBar>
 #include <algorithm>
 
-namespace {
-const QColor kSilver(192, 192, 192);
-}
-
 DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(true);
@@ -22,40 +18,40 @@ DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void DrawGrid::setRowCount(int rows) {
-    RowCount = std::max(0, rows);
+    Cells.rows = std::max(0, rows);
     setCurrentCell(CurrentCol, CurrentRow);
     updateScrollBars();
     viewport()->update();
 }
 
 void DrawGrid::setColCount(int cols) {
-    ColCount = std::max(0, cols);
+    Cells.columns = std::max(0, cols);
     setCurrentCell(CurrentCol, CurrentRow);
     updateScrollBars();
     viewport()->update();
 }
 
 void DrawGrid::setDefaultColWidth(int width) {
-    ColWidth = std::max(1, width);
+    Cells.columnWidth = std::max(1, width);
     updateScrollBars();
     viewport()->update();
 }
 
 void DrawGrid::setDefaultRowHeight(int height) {
-    RowHeight = std::max(1, height);
+    Cells.rowHeight = std::max(1, height);
     updateScrollBars();
     viewport()->update();
 }
 
 void DrawGrid::setGridLineWidth(int width) {
-    LineWidth = std::max(0, width);
+    Cells.lineWidth = std::max(0, width);
     updateScrollBars();
     viewport()->update();
 }
 
 void DrawGrid::setCurrentCell(int col, int row) {
-    const int newCol = std::clamp(col, 0, std::max(0, ColCount - 1));
-    const int newRow = std::clamp(row, 0, std::max(0, RowCount - 1));
+    const int newCol = std::clamp(col, 0, std::max(0, Cells.columns - 1));
+    const int newRow = std::clamp(row, 0, std::max(0, Cells.rows - 1));
     const bool changed = newCol != CurrentCol || newRow != CurrentRow;
     CurrentCol = newCol;
     CurrentRow = newRow;
@@ -70,67 +66,43 @@ bool DrawGrid::isActiveControl() const {
 }
 
 QSize DrawGrid::contentSize() const {
-    return {ColCount * (ColWidth + LineWidth), RowCount * (RowHeight + LineWidth)};
+    return GridExtent(Cells);
+}
+
+QPoint DrawGrid::scrollOffset() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
 QRect DrawGrid::cellRect(int col, int row) const {
-    return {col * (ColWidth + LineWidth) - horizontalScrollBar()->value(),
-            row * (RowHeight + LineWidth) - verticalScrollBar()->value(), ColWidth, RowHeight};
+    return CellRect(Cells, {col, row}).translated(-scrollOffset());
 }
 
-std::optional<QPoint> DrawGrid::cellAt(const QPoint& viewportPos) const {
-    const int x = viewportPos.x() + horizontalScrollBar()->value();
-    const int y = viewportPos.y() + verticalScrollBar()->value();
-    if (x < 0 || y < 0)
-        return std::nullopt;
-    const int col = x / (ColWidth + LineWidth);
-    const int row = y / (RowHeight + LineWidth);
-    if (col >= ColCount || row >= RowCount)
-        return std::nullopt;
-    return QPoint(col, row);
+std::optional<GridCell> DrawGrid::cellAt(const QPoint& viewportPos) const {
+    return CellAt(Cells, viewportPos + scrollOffset());
 }
 
 void DrawGrid::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    const QRect visible = viewport()->rect();
-    const QSize content = contentSize();
-    const int dx = horizontalScrollBar()->value();
-    const int dy = verticalScrollBar()->value();
-    if (LineWidth > 0) {
-        // The lines after each column and row; cells are painted over the rest.
-        for (int c = 0; c < ColCount; ++c)
-            painter.fillRect((c + 1) * (ColWidth + LineWidth) - LineWidth - dx, -dy, LineWidth,
-                             content.height(), kSilver);
-        for (int r = 0; r < RowCount; ++r)
-            painter.fillRect(-dx, (r + 1) * (RowHeight + LineWidth) - LineWidth - dy,
-                             content.width(), LineWidth, kSilver);
+    painter.translate(-scrollOffset());
+    std::optional<GridCell> focused;
+    if (isActiveControl())
+        focused = GridCell{CurrentCol, CurrentRow};
+    if (PaintCells) {
+        painter.save();
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        PaintCells(painter, focused);
+        painter.restore();
     }
-    const bool focused = isActiveControl();
-    for (int r = 0; r < RowCount; ++r) {
-        for (int c = 0; c < ColCount; ++c) {
-            const QRect rect = cellRect(c, r);
-            if (!rect.intersects(visible))
-                continue;
-            const bool isFocusedCell = focused && c == CurrentCol && r == CurrentRow;
-            painter.save();
-            painter.setFont(font());
-            painter.setPen(palette().color(QPalette::WindowText));
-            if (DrawCell)
-                DrawCell(painter, c, r, rect, isFocusedCell);
-            painter.restore();
-            if (isFocusedCell) {
-                painter.save();
-                painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(rect.adjusted(0, 0, -1, -1));
-                painter.restore();
-            }
-        }
+    if (focused) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(CellRect(Cells, *focused).adjusted(0, 0, -1, -1));
     }
 }
 
 int DrawGrid::visibleRows() const {
-    return std::max(1, viewport()->height() / (RowHeight + LineWidth));
+    return std::max(1, viewport()->height() / (Cells.rowHeight + Cells.lineWidth));
 }
 
 void DrawGrid::keyPressEvent(QKeyEvent* event) {
@@ -157,9 +129,9 @@ void DrawGrid::keyPressEvent(QKeyEvent* event) {
             row = 0;
         break;
     case Qt::Key_End:
-        col = ColCount - 1;
+        col = Cells.columns - 1;
         if (event->modifiers() & Qt::ControlModifier)
-            row = RowCount - 1;
+            row = Cells.rows - 1;
         break;
     case Qt::Key_PageUp:
         row -= visibleRows();
@@ -181,7 +153,7 @@ void DrawGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         setFocus(Qt::MouseFocusReason);
         if (const auto cell = cellAt(event->position().toPoint()))
-            setCurrentCell(cell->x(), cell->y());
+            setCurrentCell(cell->column, cell->row);
     }
     event->accept();
 }
@@ -207,24 +179,23 @@ void DrawGrid::updateScrollBars() {
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
-    horizontalScrollBar()->setSingleStep(ColWidth + LineWidth);
+    horizontalScrollBar()->setSingleStep(Cells.columnWidth + Cells.lineWidth);
     verticalScrollBar()->setRange(0, std::max(0, content.height() - view.height()));
     verticalScrollBar()->setPageStep(view.height());
-    verticalScrollBar()->setSingleStep(RowHeight + LineWidth);
+    verticalScrollBar()->setSingleStep(Cells.rowHeight + Cells.lineWidth);
 }
 
 void DrawGrid::scrollToCurrent() {
-    const int left = CurrentCol * (ColWidth + LineWidth);
-    const int top = CurrentRow * (RowHeight + LineWidth);
+    const QRect cell = CellRect(Cells, {CurrentCol, CurrentRow});
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     const QSize view = viewport()->size();
-    if (left < h->value())
-        h->setValue(left);
-    else if (left + ColWidth > h->value() + view.width())
-        h->setValue(left + ColWidth - view.width());
-    if (top < v->value())
-        v->setValue(top);
-    else if (top + RowHeight > v->value() + view.height())
-        v->setValue(top + RowHeight - view.height());
+    if (cell.left() < h->value())
+        h->setValue(cell.left());
+    else if (cell.left() + cell.width() > h->value() + view.width())
+        h->setValue(cell.left() + cell.width() - view.width());
+    if (cell.top() < v->value())
+        v->setValue(cell.top());
+    else if (cell.top() + cell.height() > v->value() + view.height())
+        v->setValue(cell.top() + cell.height() - view.height());
 }

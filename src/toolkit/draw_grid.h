@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/grid_geometry.h"
+
 #include <QAbstractScrollArea>
 #include <QPoint>
 #include <QRect>
@@ -8,29 +10,17 @@
 
 class QMenu;
 
-// The design's cell rectangles have inclusive left/top and exclusive right/bottom edges.
-// A QRect's right() and bottom() are inclusive (one less), so owner drawing that needs the
-// exclusive edges reads them through these two helpers.
-inline int ExclusiveRight(const QRect& rect) {
-    return rect.x() + rect.width();
-}
-inline int ExclusiveBottom(const QRect& rect) {
-    return rect.y() + rect.height();
-}
-
 // A grid of equally sized, owner-drawn cells with one current cell.
 //
-// Cell (col, row) sits at x = col * (columnWidth + lineWidth), y = row * (rowHeight +
-// lineWidth) in content coordinates; the grid draws the silver lines after each column and
-// row itself and scrolls when the cells outgrow the control. The draw callback gets the
-// cell's rectangle in viewport coordinates, the painter already set to the grid's font, and
-// whether the cell is the current one while the grid is the window's active control; the
-// dotted focus rectangle is drawn afterwards by the grid.
+// Cells sit where the grid geometry puts them, in content coordinates; the grid scrolls when
+// they outgrow the control. The owner paints the whole grid, lines and cells, through one
+// callback per repaint: the painter is set to the grid's font with its origin on the grid's
+// top-left corner (scrolling applied), and gets the current cell while the grid is the
+// window's active control. The dotted focus rectangle is drawn afterwards by the grid.
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    using DrawCellFn =
-        std::function<void(QPainter&, int col, int row, const QRect& rect, bool focused)>;
+    using PaintCellsFn = std::function<void(QPainter&, std::optional<GridCell> focused)>;
     // Sees every key press before the grid's own navigation; it cannot consume the key.
     using KeyDownFn = std::function<void(QKeyEvent&)>;
     // Sees every mouse press before the grid's own selection.
@@ -38,16 +28,17 @@ public:
 
     explicit DrawGrid(QWidget* parent = nullptr);
 
-    int rowCount() const { return RowCount; }
-    int colCount() const { return ColCount; }
+    int rowCount() const { return Cells.rows; }
+    int colCount() const { return Cells.columns; }
     void setRowCount(int rows);
     void setColCount(int cols);
-    int defaultColWidth() const { return ColWidth; }
-    int defaultRowHeight() const { return RowHeight; }
+    int defaultColWidth() const { return Cells.columnWidth; }
+    int defaultRowHeight() const { return Cells.rowHeight; }
     void setDefaultColWidth(int width);
     void setDefaultRowHeight(int height);
-    int gridLineWidth() const { return LineWidth; }
+    int gridLineWidth() const { return Cells.lineWidth; }
     void setGridLineWidth(int width);
+    const GridGeometry& cellGeometry() const { return Cells; }
 
     int currentCol() const { return CurrentCol; }
     int currentRow() const { return CurrentRow; }
@@ -58,13 +49,13 @@ public:
     bool isActiveControl() const;
 
     // The cell under a viewport point, none beyond the last column or row.
-    std::optional<QPoint> cellAt(const QPoint& viewportPos) const;
+    std::optional<GridCell> cellAt(const QPoint& viewportPos) const;
     // A cell's rectangle in viewport coordinates (scroll position applied).
     QRect cellRect(int col, int row) const;
     // Total size of the cells with their lines.
     QSize contentSize() const;
 
-    void setDrawCell(DrawCellFn fn) { DrawCell = std::move(fn); }
+    void setPaintCells(PaintCellsFn fn) { PaintCells = std::move(fn); }
     void setKeyDownHook(KeyDownFn fn) { KeyDown = std::move(fn); }
     void setMouseDownHook(MouseDownFn fn) { MouseDown = std::move(fn); }
 
@@ -86,20 +77,17 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    QPoint scrollOffset() const;
     void updateScrollBars();
     void scrollToCurrent();
     int visibleRows() const;
 
-    int RowCount = 5;
-    int ColCount = 5;
-    int ColWidth = 64;
-    int RowHeight = 24;
-    int LineWidth = 1;
+    GridGeometry Cells{5, 5, 64, 24, 1};
     int CurrentCol = 0;
     int CurrentRow = 0;
     bool AutoPopup = true;
     QMenu* Popup = nullptr;
-    DrawCellFn DrawCell;
+    PaintCellsFn PaintCells;
     KeyDownFn KeyDown;
     MouseDownFn MouseDown;
 };

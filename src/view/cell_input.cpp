@@ -4,10 +4,6 @@
 
 namespace {
 
-bool InGrid(int row, int column) {
-    return row >= 0 && column >= 0 && row < kGridStride && column < kGridStride;
-}
-
 bool IsModifierKey(int key) {
     switch (key) {
     case Qt::Key_Shift:
@@ -67,56 +63,4 @@ GridKey ReadGridKey(const QKeyEvent& key) {
     if (IsModifierKey(key.key()))
         return GridKey{std::nullopt, true};
     return GridKey{CellValueForKey(key), false};
-}
-
-bool CellAccepts(const TsdBoard& board, const CellGrid& puzzleGrid, int row, int column,
-                 char value) {
-    if (!InGrid(row, column) || puzzleGrid[row][column] != ' ')
-        return false;
-    return value == ' ' || board.IsSymbol(value);
-}
-
-GridKeyResponse RespondToGridKey(std::uint8_t gameState, const GridKey& key, const TsdBoard* board,
-                                 const CellGrid& puzzleGrid, int row, int column) {
-    GridKeyResponse response;
-    if (key.modifierAlone)
-        return response;
-    switch (gameState) {
-    case 4:
-        if (key.value && board && CellAccepts(*board, puzzleGrid, row, column, *key.value))
-            response.entry = key.value;
-        break;
-    case 0:
-    case 1:
-    case 2:
-        response.message = kStartPlayingMessage;
-        break;
-    case 5:
-        response.message = kBackToGameMessage;
-        break;
-    default:
-        break;
-    }
-    return response;
-}
-
-std::optional<char> MenuEntryValue(std::uint8_t gameState, bool gridVisible, const TsdBoard* board,
-                                   const CellGrid& puzzleGrid, int row, int column, char tag) {
-    if (!gridVisible || !board || gameState != 4)
-        return std::nullopt;
-    if (!CellAccepts(*board, puzzleGrid, row, column, tag))
-        return std::nullopt;
-    return tag;
-}
-
-std::optional<QString> HintMessage(const CellGrid& puzzleGrid, const CellGrid& solutionGrid,
-                                   int row, int column) {
-    if (!InGrid(row, column) || puzzleGrid[row][column] != ' ')
-        return std::nullopt;
-    return QStringLiteral("Per questa casella il miglior simbolo e' :") +
-           QLatin1Char(solutionGrid[row][column]) + QStringLiteral(": ");
-}
-
-bool PressSelectsCell(std::uint8_t gameState, Qt::MouseButton button) {
-    return gameState == 4 && button == Qt::RightButton;
 }

@@ -1,19 +1,14 @@
 #include "view/cell_painter.h"
 
-#include "view/cell_painter_detail.h"
+#include "game/completion_check.h"
+#include "game/game_core.h"
 
 #include <QPainter>
 
-namespace {
-
-bool IsConflict(const TsdBoard& board, char symbol, int row, int column, const CellGrid& grid) {
-    // Asked in this order; the later tests are skipped once one answers.
-    return board.ColumnConflict(symbol, row, column, grid) ||
-           board.RowConflict(symbol, row, column, grid) ||
-           board.BoxConflict(symbol, row, column, grid);
+GridView GridViewOf(const GameCore& game) {
+    return GridView{game.BoxSize,      game.GameState,   game.PlayGrid, game.PuzzleGrid,
+                    game.SolutionGrid, game.Board.get(), game.Checking, game.SeparatorWidth};
 }
-
-} // namespace
 
 namespace {
 QFont WithWeight(const QFont& font, bool bold) {
@@ -27,8 +22,8 @@ CellFonts::CellFonts(const QFont& font)
     : given(WithWeight(font, true)), entry(WithWeight(font, false)), givenMetrics(given),
       entryMetrics(entry) {}
 
-void DrawGridCellWith(QPainter& painter, const GridView& view, int column, int row,
-                      const QRect& rect, bool focused, const CellFonts& fonts) {
+void DrawGridCell(QPainter& painter, const GridView& view, int column, int row, const QRect& rect,
+                  bool focused, const CellFonts& fonts) {
     const int left = rect.x();
     const int top = rect.y();
     const int right = rect.x() + rect.width();
@@ -44,7 +39,7 @@ void DrawGridCellWith(QPainter& painter, const GridView& view, int column, int r
     const int dx = (right - left) / 2 - metrics.horizontalAdvance(QLatin1Char('8'));
     const int dy = (bottom - top) / 2 - metrics.height() / 2;
 
-    const bool playing = view.gameState == 4;
+    const bool playing = view.gameState == Playing;
     if (focused && playing) {
         painter.setPen(QPen(kMarkColour, 1));
         painter.setBrush(Qt::NoBrush);
@@ -52,7 +47,7 @@ void DrawGridCellWith(QPainter& painter, const GridView& view, int column, int r
         painter.drawEllipse(QRect(left + 2, top + 2, right - left - 5, bottom - top - 5));
     }
 
-    const bool showsPlayGrid = view.gameState == 1 || playing;
+    const bool showsPlayGrid = view.gameState == PuzzleView || playing;
     const char symbol = showsPlayGrid ? view.playGrid[row][column] : view.solutionGrid[row][column];
     if (symbol != ' ') {
         // Opaque, as the text cell is painted white behind the symbol.
@@ -64,7 +59,7 @@ void DrawGridCellWith(QPainter& painter, const GridView& view, int column, int r
         painter.setBackgroundMode(Qt::TransparentMode);
     }
     if (playing && view.checking && symbol != ' ' && view.board &&
-        IsConflict(*view.board, symbol, row, column, view.playGrid)) {
+        IsRepeated(*view.board, symbol, row, column, view.playGrid)) {
         painter.setPen(QPen(kMarkColour, 1));
         painter.drawLine(right - 5, top + 5, left + 5, bottom - 5);
     }
@@ -83,9 +78,4 @@ void DrawGridCellWith(QPainter& painter, const GridView& view, int column, int r
                              kSeparatorColour);
     }
     painter.restore();
-}
-
-void DrawGridCell(QPainter& painter, const GridView& view, int column, int row, const QRect& rect,
-                  bool focused, const QFont& font) {
-    DrawGridCellWith(painter, view, column, row, rect, focused, CellFonts(font));
 }

@@ -1,5 +1,7 @@
 #include "view/grid_menu.h"
 
+#include "game/game_state.h"
+
 namespace {
 
 GridMenuItem ActionItem(GridMenuAction action, const QString& caption) {
@@ -10,18 +12,18 @@ GridMenuItem ActionItem(GridMenuAction action, const QString& caption) {
 
 std::vector<GridMenuItem> GridMenuItems(std::uint8_t gameState, const GridMenuSource& source) {
     std::vector<GridMenuItem> items;
-    if (gameState == 4) {
+    if (gameState == Playing) {
         items.push_back({GridMenuItemKind::Clear, QStringLiteral("Cancella "), ' '});
         for (const QChar symbol : source.alphabet)
             items.push_back({GridMenuItemKind::Symbol, QString(symbol), symbol.toLatin1()});
     }
-    if (gameState == 1 || gameState == 2) {
+    if (gameState == PuzzleView || gameState == SolutionView) {
         // The view caption keeps its blanks here, unlike in a game.
         items.push_back(ActionItem(GridMenuAction::Play, source.playCaption.trimmed()));
         items.push_back(ActionItem(GridMenuAction::ToggleView, source.toggleViewCaption));
     }
-    if (gameState == 4 || gameState == 5) {
-        if (gameState == 4) {
+    if (IsGameRunning(gameState)) {
+        if (gameState == Playing) {
             const QString checking = source.checkingTicked
                                          ? QStringLiteral("Disattiva controllo [F8]")
                                          : source.checkingCaption.trimmed();

@@ -72,8 +72,3 @@ QFont GridFont(int fontPoints) {
     font.setPixelSize(static_cast<int>(std::lround(fontPoints * 96.0 / 72.0)));
     return font;
 }
-
-QSize GridExtent(const GridLayout& layout) {
-    return QSize(layout.side * (layout.columnWidth + layout.lineWidth),
-                 layout.side * (layout.rowHeight + layout.lineWidth));
-}

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "view/grid_geometry.h"
+
 #include <QFont>
-#include <QSize>
 #include <optional>
 
 // Shapes of the grid for each box size, and the zoom steps of its font. Sizes are pixels at
@@ -9,7 +10,6 @@
 
 inline constexpr int kMinGridFontPoints = 8;
 inline constexpr int kMaxGridFontPoints = 16;
-inline constexpr int kSeparatorWidth = 3;
 
 // Everything the grid is set to for one box size at one font size.
 struct GridLayout {
@@ -19,7 +19,9 @@ struct GridLayout {
     int rowHeight = 0;
     int lineWidth = 0; // the thin silver lines between cells
     int controlHeight = 0;
-    int separatorWidth = kSeparatorWidth;
+
+    // The cells alone, as the grid control and the printed picture place them.
+    GridGeometry Cells() const { return {side, side, columnWidth, rowHeight, lineWidth}; }
 };
 
 // The main window's requested size for a box size, and the width of the grid's panel.
@@ -46,6 +48,3 @@ bool ZoomOut(GridZoom& zoom);
 // The grid's font at a point size: "MS Sans Serif", sized in pixels at 96 dots per inch so
 // that drawing is the same on any paint device (8 points are 11 pixels).
 QFont GridFont(int fontPoints);
-
-// Pixel extent of all N x N cells with the line after each of them.
-QSize GridExtent(const GridLayout& layout);

@@ -1,5 +1,6 @@
 #include "windows/help_pages.h"
 
+#include "game/game_state.h"
 #include "windows/site_addresses.h"
 
 #include <QCoreApplication>
@@ -10,13 +11,13 @@ namespace {
 // The file name of the help page for a state, empty where no page belongs to it.
 QString HelpPageName(std::uint8_t state) {
     switch (state) {
-    case 0:
+    case NoPuzzle:
         return QStringLiteral("w_velmora-caselio0-hlp0.html");
-    case 1:
-    case 2:
+    case PuzzleView:
+    case SolutionView:
         return QStringLiteral("w_velmora-caselio0-hlp1.html");
-    case 4:
-    case 5:
+    case Playing:
+    case PlayingSolutionView:
         return QStringLiteral("w_velmora-caselio0-hlp2.html");
     default:
         return {};
@@ -39,6 +40,7 @@ QUrl HelpFolder() {
 }
 
 HelpTarget HelpTargetFor(std::uint8_t state, const QUrl& folder) {
+    // 3 is a state number the game never enters: no page, and nothing to report.
     if (state == 3)
         return {HelpTarget::Nothing, {}, {}};
     const QString name = HelpPageName(state);

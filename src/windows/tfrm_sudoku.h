@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/cell_grid.h"
-#include "engine/tsd_board.h"
+#include "game/game_core.h"
+#include "game/game_host.h"
+#include "view/grid_geometry.h"
 
 #include <QMainWindow>
-#include <array>
 #include <cstdint>
-#include <memory>
+#include <optional>
 
 class ActionButton;
 class BevelPanel;
@@ -25,15 +25,15 @@ class QPushButton;
 class RadioGroup;
 class SegmentClock;
 class Tfrmhlpi;
-struct GridView;
 
-// The main window and game controller. Its controls and game data are public fields, as the
-// grid view, the printed page and the tests read them by these names; every control also
-// carries its field name as its object name.
+// The main window: the game's front end. Its handlers turn the player's events into calls on
+// the game core and reflect the core's answers onto the controls; no rule of the game is
+// decided here. The controls are public fields, read by the tests by these names; every
+// control also carries its field name as its object name.
 //
-// The methods live in files by concern: layout and help in src/windows, generation, the
-// state machine, function keys and the grid's hooks in src/game.
-class TfrmSudoku : public QMainWindow {
+// The methods live in files by concern: layout, actions and states, function keys, the
+// grid's hooks, sizing and zoom, printing and help.
+class TfrmSudoku : public QMainWindow, private GameHost {
     Q_OBJECT
 public:
     explicit TfrmSudoku(QWidget* parent = nullptr);
@@ -82,16 +82,8 @@ public:
     QAction* ActSuggerisci;
     QAction* ActHelp;
 
-    // Game data.
-    std::unique_ptr<TsdBoard> Board;
-    std::int32_t BoxSize = 3;
-    std::array<std::string, 6> SymbolAlphabets; // indexed by box size 3, 4, 5
-    CellGrid PlayGrid = MakeCellGrid();
-    CellGrid PuzzleGrid = MakeCellGrid();
-    CellGrid SolutionGrid = MakeCellGrid();
-    std::int32_t SeparatorWidth = 3;
-    std::uint8_t GameState = 0;
-    double PlayStartTime = 0.0; // days since 1899-12-30, time of day as the fraction
+    // The game: its data and its decisions.
+    GameCore Game{*this};
     // The grid font's size in points, 8 to 16: it lives as long as the window, so the zoom
     // carries over to every puzzle and size.
     int GridFontPoints = 8;
@@ -105,12 +97,10 @@ public:
     int RequestedGridPanelWidth = 0;
     int RequestedGridHeight = 0;
 
-    // Game data and generation.
+    // Generation.
     void ActGeneraExecute();
-    bool GeneratePuzzle();
-    void ResetPlayGrid();
 
-    // State machine.
+    // States and the game panel.
     void ApplyGameState();
     void ActPlayExecute();
     void ActToggleViewExecute();
@@ -127,21 +117,22 @@ public:
     void ActHelpExecute();
 
     // The grid's hooks, its menu, sizing and zoom.
-    void sg1DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool focused);
+    // The grid's cell drawing: every cell of a repaint in one go, with the fonts made once.
+    void sg1DrawCell(QPainter& painter, std::optional<GridCell> focused);
     void sg1KeyDown(QKeyEvent& key);
     void sg1MouseDown(QMouseEvent& event);
     void BuildGridMenu(std::uint8_t state);
     void N11Click(QAction* item);
     void N21Click();
     void ActSuggerisciExecute();
-    void PrepareGrid(std::int32_t boxSize);
+    // Sets the grid up for a new shape, the window first when the box size is new.
+    void PrepareGrid(std::int32_t boxSize, bool newBoxSize);
     void FitWindowToBoxSize(std::int32_t boxSize);
     void btnFontPiuClick();
     void btnFontMenoClick();
     void ActPrintExecute();
     // True when a page went to the printer.
     bool PrintPuzzlePage(QPrinter& printer);
-    void CheckCompletion();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -159,11 +150,13 @@ private:
     void CentreOnScreen();
     bool GridShown() const;
     void FocusGridIfShown();
-    void StoreEntry(char value);
     // One zoom step of the grid's font and cells; nothing at either end of the range.
     void ApplyZoom(bool larger);
-    // What the cell-drawing routine reads, as the window holds it now.
-    GridView CurrentGridView() const;
+
+    // The game's way out to the desktop, through the seams.
+    void ShowMessage(const QString& text) override;
+    bool ConfirmYes(const QString& question) override;
+    double Now() override;
 
     KeyPreview* Preview = nullptr;
     bool Shown = false;

@@ -18,6 +18,6 @@ void TfrmSudoku::showHelp(std::uint8_t state) {
 }
 
 void TfrmSudoku::ActHelpExecute() {
-    showHelp(GameState);
+    showHelp(Game.GameState);
     FocusGridIfShown();
 }

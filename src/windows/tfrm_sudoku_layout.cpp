@@ -270,16 +270,24 @@ void TfrmSudoku::ConnectHandlers() {
     connect(ActPlay, &QAction::triggered, this, &TfrmSudoku::ActPlayExecute);
     connect(ActSuggerisci, &QAction::triggered, this, &TfrmSudoku::ActSuggerisciExecute);
     connect(ActHelp, &QAction::triggered, this, &TfrmSudoku::ActHelpExecute);
-    connect(cbxControllo, &QCheckBox::clicked, this, &TfrmSudoku::cbxControlloClick);
-    connect(cbxHideTimer, &QCheckBox::clicked, this, &TfrmSudoku::cbxHideTimerClick);
+    // The two boxes tell the game; the game's answer comes back through its signals.
+    connect(cbxControllo, &QCheckBox::clicked, &Game, &GameCore::SetChecking);
+    connect(cbxHideTimer, &QCheckBox::clicked, &Game, &GameCore::SetTimerHidden);
     connect(cbgLivello, &RadioGroup::clicked, this, &TfrmSudoku::cbgLivelloClick);
     connect(btnFontPiu, &QPushButton::clicked, this, &TfrmSudoku::btnFontPiuClick);
     connect(btnFontMeno, &QPushButton::clicked, this, &TfrmSudoku::btnFontMenoClick);
-    sg1->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect, bool focused) {
-        sg1DrawCell(painter, col, row, rect, focused);
+    sg1->setPaintCells([this](QPainter& painter, std::optional<GridCell> focused) {
+        sg1DrawCell(painter, focused);
     });
     sg1->setKeyDownHook([this](QKeyEvent& key) { sg1KeyDown(key); });
     sg1->setMouseDownHook([this](QMouseEvent& event) { sg1MouseDown(event); });
+
+    // The only place where the game's announcements arrive.
+    connect(&Game, &GameCore::gameStateChanged, this, &TfrmSudoku::ApplyGameState);
+    connect(&Game, &GameCore::gridPrepared, this, &TfrmSudoku::PrepareGrid);
+    connect(&Game, &GameCore::playGridChanged, sg1->viewport(), qOverload<>(&QWidget::update));
+    connect(&Game, &GameCore::checkingChanged, this, &TfrmSudoku::cbxControlloClick);
+    connect(&Game, &GameCore::timerHiddenChanged, this, &TfrmSudoku::cbxHideTimerClick);
 }
 
 void TfrmSudoku::CentreOnScreen() {
@@ -290,7 +298,7 @@ void TfrmSudoku::CentreOnScreen() {
 }
 
 bool TfrmSudoku::GridShown() const {
-    return !sg1->isHidden();
+    return Game.GridShown;
 }
 
 void TfrmSudoku::FocusGridIfShown() {

@@ -1,158 +1,41 @@
-// Every function key in every state, plain and with Shift, Ctrl and Alt.
-#include "engine/random_source.h"
-#include "game/window_fixture.h"
+// The window's function keys as the game reads them: which command, and only when nothing
+// else is held.
+#include "game/function_keys.h"
 
-#include <QCheckBox>
+#include <gtest/gtest.h>
 
 namespace {
 
-// Records whether a key press reached a control after the window's preview.
-class KeySpy : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress)
-            ++Seen;
-        return false;
+const struct {
+    int key;
+    FunctionKeyCommand command;
+} kKeys[] = {
+    {Qt::Key_F1, FunctionKeyCommand::Help},      {Qt::Key_F2, FunctionKeyCommand::None},
+    {Qt::Key_F3, FunctionKeyCommand::None},      {Qt::Key_F4, FunctionKeyCommand::Hint},
+    {Qt::Key_F5, FunctionKeyCommand::Play},      {Qt::Key_F6, FunctionKeyCommand::ToggleView},
+    {Qt::Key_F7, FunctionKeyCommand::Print},     {Qt::Key_F8, FunctionKeyCommand::Checking},
+    {Qt::Key_F9, FunctionKeyCommand::HideTimer}, {Qt::Key_F10, FunctionKeyCommand::Generate},
+    {Qt::Key_F11, FunctionKeyCommand::None},     {Qt::Key_F12, FunctionKeyCommand::None},
+    {Qt::Key_A, FunctionKeyCommand::None},       {Qt::Key_Escape, FunctionKeyCommand::None},
+};
+
+TEST(FunctionKeys, EachKeyHasItsCommandWhileNothingElseIsHeld) {
+    for (const auto& k : kKeys) {
+        EXPECT_EQ(FunctionKeyFor(k.key, Qt::NoModifier, false), k.command) << k.key;
+        // The keypad flag says where a key is, not that anything is held.
+        EXPECT_EQ(FunctionKeyFor(k.key, Qt::KeypadModifier, false), k.command) << k.key;
     }
-    int Seen = 0;
-};
+}
 
-struct Outcome {
-    int state;
-    bool reachedControl;
-    int urls, questions, printDialogs;
-    bool checking, hideTimer, generated;
-};
-
-const Qt::Key kFunctionKeys[] = {Qt::Key_F1, Qt::Key_F2,  Qt::Key_F3,  Qt::Key_F4,
-                                 Qt::Key_F5, Qt::Key_F6,  Qt::Key_F7,  Qt::Key_F8,
-                                 Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12};
+TEST(FunctionKeys, ShiftCtrlAltOrAMouseButtonMakeEveryKeyPassOn) {
+    for (const auto& k : kKeys) {
+        for (Qt::KeyboardModifiers held :
+             {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+              Qt::KeyboardModifiers(Qt::AltModifier), Qt::ShiftModifier | Qt::AltModifier})
+            EXPECT_EQ(FunctionKeyFor(k.key, held, false), FunctionKeyCommand::None)
+                << k.key << " with " << held.toInt();
+        EXPECT_EQ(FunctionKeyFor(k.key, Qt::NoModifier, true), FunctionKeyCommand::None) << k.key;
+    }
+}
 
 } // namespace
-
-class FunctionKeyTest : public WindowTest {
-protected:
-    Outcome PressAndObserve(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        KeySpy spy;
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus)
-            focus = Window.get();
-        focus->installEventFilter(&spy);
-        const std::uint32_t random = GetRandomState();
-        const int urls = Urls.size(), questions = Questions.size(), prints = PrintDialogs;
-        Press(key, modifiers);
-        focus->removeEventFilter(&spy);
-        return {Window->GameState,
-                spy.Seen > 0,
-                static_cast<int>(Urls.size()) - urls,
-                static_cast<int>(Questions.size()) - questions,
-                PrintDialogs - prints,
-                Window->cbxControllo->isChecked(),
-                Window->cbxHideTimer->isChecked(),
-                GetRandomState() != random};
-    }
-};
-
-// What a plain key does in a state, as the player sees it.
-Outcome ExpectedPlain(int state, Qt::Key key) {
-    const bool game = state == 4 || state == 5;
-    const bool puzzle = state == 1 || state == 2;
-    Outcome e{state, false, 0, 0, 0, false, false, false};
-    switch (key) {
-    case Qt::Key_F1:
-        e.urls = 1;
-        break;
-    case Qt::Key_F4:
-        e.reachedControl = state != 4;
-        break;
-    case Qt::Key_F5:
-        e.reachedControl = state == 0;
-        e.questions = game ? 1 : 0; // answered Cancel: the game goes on
-        e.state = puzzle ? 4 : state;
-        break;
-    case Qt::Key_F6:
-        e.reachedControl = state == 0;
-        e.state = state == 1 ? 2 : state == 2 ? 1 : state == 4 ? 5 : state == 5 ? 4 : state;
-        break;
-    case Qt::Key_F7:
-        e.reachedControl = state == 0;
-        e.printDialogs = state == 0 ? 0 : 1;
-        break;
-    case Qt::Key_F8:
-        e.checking = true;
-        break;
-    case Qt::Key_F9:
-        e.reachedControl = state != 4;
-        e.hideTimer = state == 4;
-        break;
-    case Qt::Key_F10:
-        e.reachedControl = game;
-        e.generated = !game;
-        e.state = game ? state : 1;
-        break;
-    default: // F2, F3, F11, F12 are not used
-        e.reachedControl = true;
-        break;
-    }
-    return e;
-}
-
-TEST_F(FunctionKeyTest, PlainKeysActOnlyWhereTheirOperationIsAvailable) {
-    for (int state : {0, 1, 2, 4, 5}) {
-        for (Qt::Key key : kFunctionKeys) {
-            SCOPED_TRACE(testing::Message()
-                         << "state " << state << " key F" << (key - Qt::Key_F1 + 1));
-            Restart();
-            EnterState(state);
-            const Outcome got = PressAndObserve(key, Qt::NoModifier);
-            const Outcome want = ExpectedPlain(state, key);
-            EXPECT_EQ(got.state, want.state);
-            EXPECT_EQ(got.reachedControl, want.reachedControl);
-            EXPECT_EQ(got.urls, want.urls);
-            EXPECT_EQ(got.questions, want.questions);
-            EXPECT_EQ(got.printDialogs, want.printDialogs);
-            EXPECT_EQ(got.checking, want.checking);
-            EXPECT_EQ(got.hideTimer, want.hideTimer);
-            EXPECT_EQ(got.generated, want.generated);
-        }
-    }
-}
-
-TEST_F(FunctionKeyTest, KeysWithAModifierPassUnchangedToTheFocusedControl) {
-    for (int state : {0, 1, 2, 4, 5}) {
-        Restart();
-        EnterState(state);
-        for (Qt::KeyboardModifier modifier :
-             {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
-            for (Qt::Key key : kFunctionKeys) {
-                SCOPED_TRACE(testing::Message() << "state " << state << " modifier " << modifier
-                                                << " key F" << (key - Qt::Key_F1 + 1));
-                const Outcome got = PressAndObserve(key, modifier);
-                EXPECT_EQ(got.state, state);
-                EXPECT_TRUE(got.reachedControl);
-                EXPECT_EQ(got.urls + got.questions + got.printDialogs, 0);
-                EXPECT_FALSE(got.checking);
-                EXPECT_FALSE(got.hideTimer);
-                EXPECT_FALSE(got.generated);
-            }
-        }
-    }
-}
-
-TEST_F(FunctionKeyTest, KeyWithMouseButtonHeldIsPassedOn) {
-    EnterState(1);
-    QWidget* grid = Window->sg1;
-    QTest::mousePress(grid, Qt::LeftButton, {}, {5, 5});
-    const Outcome got = PressAndObserve(Qt::Key_F6, Qt::NoModifier);
-    QTest::mouseRelease(grid, Qt::LeftButton, {}, {5, 5});
-    EXPECT_EQ(got.state, 1);
-    EXPECT_TRUE(got.reachedControl);
-}
-
-TEST_F(FunctionKeyTest, FunctionKeyReachesWindowWhileAButtonHasFocus) {
-    EnterState(1);
-    Window->btnFontPiu->setFocus();
-    ASSERT_TRUE(Window->btnFontPiu->hasFocus());
-    Press(Qt::Key_F6);
-    EXPECT_EQ(Window->GameState, 2);
-}

@@ -6,11 +6,14 @@
 // pixels by pdftoppm (poppler-utils).
 #include "engine/random_source.h"
 #include "engine/tsd_board.h"
+#include "game/game_core.h"
 #include "pdf_page.h"
 #include "print/page_printer.h"
 #include "print/view_grid_picture.h"
 #include "print/watermark_image.h"
 #include "support/pattern_grids.h"
+#include "support/pinned_fonts.h"
+#include "view/grid_sizing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,9 +56,10 @@ bool WritePage(int boxSize, QPageLayout::Orientation orientation, const QImage& 
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
-    if (!PrintPuzzlePage(printer, watermark,
-                         ViewGridPicture(view, layout, std::nullopt, GridFont(kMinGridFontPoints)),
-                         boxSize))
+    if (!PrintPuzzlePage(
+            printer, watermark,
+            ViewGridPicture(view, layout.Cells(), std::nullopt, GridFont(kMinGridFontPoints)),
+            boxSize))
         return false;
     const QImage page = RenderPdfPage(pdf, kPictureDpi);
     return !page.isNull() && page.save(out.filePath(name + QStringLiteral(".png")));
@@ -67,6 +71,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    PinTestFonts();
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;

@@ -5,6 +5,7 @@
 #include "print/page_printer.h"
 #include "print/view_grid_picture.h"
 #include "support/pattern_grids.h"
+#include "view/grid_sizing.h"
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -50,7 +51,7 @@ protected:
         printer.setOutputFileName(path);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        const GridPicture picture = ViewGridPicture(view, layout, focused_, GridFont(8));
+        const GridPicture picture = ViewGridPicture(view, layout.Cells(), focused_, GridFont(8));
         QImage background(794, 1123, QImage::Format_RGB32);
         background.fill(kBackground);
         ASSERT_TRUE(PrintPuzzlePage(printer, background, picture, boxSize));
@@ -66,7 +67,7 @@ protected:
     }
 
     int Count(GridCell cell, bool (*test)(QRgb)) const {
-        const QRect r = CellRect(layout_, cell);
+        const QRect r = CellRect(layout_.Cells(), cell);
         int count = 0;
         for (int y = int(origin_.y() + r.top() * sy_) + 1;
              y < int(origin_.y() + (r.bottom() + 1) * sy_) - 1; ++y)

@@ -1,5 +1,4 @@
 // Drawing pictures scaled into rectangles of a canvas.
-#include "print/grid_picture.h"
 #include "print/stretch_bitmap.h"
 
 #include <gtest/gtest.h>
@@ -48,24 +47,6 @@ TEST(StretchBitmapToCanvas, NullPictureLeavesTheCanvasAlone) {
         StretchBitmapToCanvas(painter, QRect(0, 0, 50, 50), QImage());
     }
     EXPECT_EQ(canvas, Canvas());
-}
-
-TEST(GridPictureFromImage, PaintsThePixelsAtTheirNaturalSize) {
-    QImage grab(30, 20, QImage::Format_RGB32);
-    grab.fill(Qt::white);
-    grab.setPixel(29, 19, qRgb(1, 2, 3));
-    const GridPicture picture = GridPictureFromImage(grab);
-    ASSERT_TRUE(picture.IsUsable());
-    EXPECT_EQ(picture.size, QSize(30, 20));
-    QImage canvas(30, 20, QImage::Format_RGB32);
-    canvas.fill(Qt::black);
-    {
-        QPainter painter(&canvas);
-        picture.paint(painter);
-    }
-    EXPECT_EQ(canvas, grab);
-
-    EXPECT_FALSE(GridPictureFromImage(QImage()).IsUsable());
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 // data must stay consistent: a known state, givens untouched, the puzzle fixed during a game,
 // only symbols of the current size in the player's grid, and a grid shaped like the board.
 //
-// CASELIO_STORM_SEED and CASELIO_STORM_EVENTS override the fixed seed and the event count;
-// the seed is printed so that a failing run can be replayed.
+// CASELIO_STORM_SEED and CASELIO_STORM_EVENTS override the fixed seed and the event count.
+// The seed drives the events and the game's own random stream alike, so a printed seed
+// replays a failing run exactly, puzzles included.
+#include "support/pinned_random_stream.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/seams.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -48,8 +51,6 @@ protected:
         std::printf("storm seed %llu, %llu events (CASELIO_STORM_SEED=%llu to replay)\n",
                     static_cast<unsigned long long>(seed), static_cast<unsigned long long>(events),
                     static_cast<unsigned long long>(seed));
-        rng.seed(seed);
-
         Seams seams;
         seams.showMessage = [](QWidget*, const QString&) {};
         seams.confirm = [this](QWidget*, const QString&) -> ConfirmAnswer {
@@ -62,7 +63,27 @@ protected:
         // Printing is slow and tested on its own: the dialog is always cancelled here.
         seams.printDialog = [](QPrinter&, QWidget*) { return false; };
         InstallSeams(seams);
+        startRun();
+    }
+
+    // Everything that follows from the seed, from the start: the events, the game's random
+    // stream, the clock and a new window.
+    void startRun() {
+        window.reset();
+        rng.seed(seed);
+        pinned.reset();
+        pinned = std::make_unique<PinnedRandomStream>(static_cast<std::uint32_t>(seed));
+        now = kStart;
         startWindow();
+    }
+
+    // What a run leaves behind, to compare two runs by.
+    std::string fingerprint() const {
+        const GameCore& game = window->Game;
+        std::string print = std::to_string(game.GameState) + " " + std::to_string(game.BoxSize);
+        for (const CellGrid* grid : {&game.PlayGrid, &game.PuzzleGrid, &game.SolutionGrid})
+            print.append(&(*grid)[0][0], sizeof(*grid));
+        return print;
     }
 
     // The program's window, as at a new start.
@@ -78,7 +99,7 @@ protected:
     // one it asks first and closes only on Yes, keeping the game otherwise. A closed window
     // is followed by a new start.
     void closeRequest() {
-        const int state = window->GameState;
+        const int state = window->Game.GameState;
         const bool game = state == 4 || state == 5;
         lastAnswer.reset();
         const bool closed = window->close();
@@ -88,7 +109,7 @@ protected:
         else if (closed != (!game || lastAnswer == ConfirmAnswer::Yes))
             closeFault = "close in state " + std::to_string(state) +
                          (closed ? " closed" : " kept the window") + " against the answer";
-        else if (!closed && window->GameState != state)
+        else if (!closed && window->Game.GameState != state)
             closeFault = "a refused close changed the state";
         if (closed)
             startWindow();
@@ -96,6 +117,7 @@ protected:
 
     void TearDown() override {
         window.reset();
+        pinned.reset();
         InstallSeams(RealSeams());
     }
 
@@ -188,13 +210,13 @@ protected:
         if (!closeFault.empty())
             return closeFault;
         const TfrmSudoku& w = *window;
-        const int state = w.GameState;
+        const int state = w.Game.GameState;
         if (state != 0 && state != 1 && state != 2 && state != 4 && state != 5)
             return "GameState " + std::to_string(state);
-        if (!w.Board)
+        if (!w.Game.Board)
             return state == 0 ? "" : "no board in state " + std::to_string(state);
 
-        const int side = w.Board->GetDimension();
+        const int side = w.Game.Board->GetDimension();
         if (w.sg1->rowCount() != side || w.sg1->colCount() != side)
             return "grid is " + std::to_string(w.sg1->colCount()) + " x " +
                    std::to_string(w.sg1->rowCount()) + " for a board of side " +
@@ -202,11 +224,11 @@ protected:
         if (state == 0)
             return "";
 
-        const std::string& alphabet = w.SymbolAlphabets[w.BoxSize];
+        const std::string& alphabet = w.Game.SymbolAlphabets[w.Game.BoxSize];
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c) {
-                const char given = w.PuzzleGrid[r][c];
-                const char shown = w.PlayGrid[r][c];
+                const char given = w.Game.PuzzleGrid[r][c];
+                const char shown = w.Game.PlayGrid[r][c];
                 if (given != ' ' && shown != given)
                     return "given changed at " + std::to_string(r) + "," + std::to_string(c);
                 if (shown != ' ' && alphabet.find(shown) == std::string::npos)
@@ -216,11 +238,11 @@ protected:
 
         const bool inGame = state == 4 || state == 5;
         if (inGame && wasInGame &&
-            (w.PuzzleGrid != puzzleAtStart || w.SolutionGrid != solutionAtStart))
+            (w.Game.PuzzleGrid != puzzleAtStart || w.Game.SolutionGrid != solutionAtStart))
             return "puzzle or solution changed during a game";
         if (inGame && !wasInGame) {
-            puzzleAtStart = w.PuzzleGrid;
-            solutionAtStart = w.SolutionGrid;
+            puzzleAtStart = w.Game.PuzzleGrid;
+            solutionAtStart = w.Game.SolutionGrid;
         }
         wasInGame = inGame;
         return "";
@@ -229,7 +251,9 @@ protected:
     std::uint64_t seed = 0;
     std::uint64_t events = 0;
     std::mt19937_64 rng;
-    QDateTime now = QDateTime(QDate(2026, 12, 9), QTime(9, 0));
+    std::unique_ptr<PinnedRandomStream> pinned;
+    const QDateTime kStart = QDateTime(QDate(2026, 12, 9), QTime(9, 0));
+    QDateTime now = kStart;
     std::unique_ptr<TfrmSudoku> window;
     std::optional<ConfirmAnswer> lastAnswer;
     std::string closeFault;
@@ -242,12 +266,24 @@ TEST_F(WindowStorm, GameDataStaysConsistentUnderRandomInput) {
     int statesSeen = 0;
     for (std::uint64_t i = 0; i < events; ++i) {
         oneEvent();
-        statesSeen |= 1 << window->GameState;
+        statesSeen |= 1 << window->Game.GameState;
         const std::string broken = brokenRule();
         ASSERT_EQ(broken, "") << "after event " << i << " (seed " << seed << ")";
     }
     // The storm is only worth something if it reached every state.
     EXPECT_EQ(statesSeen, 0b110111) << "states seen, as bits";
+}
+
+// A printed seed is worth something only if it brings the same run back.
+TEST_F(WindowStorm, TheSameSeedReplaysTheSameRun) {
+    const std::uint64_t replayed = std::min<std::uint64_t>(events, 3000);
+    for (std::uint64_t i = 0; i < replayed; ++i)
+        oneEvent();
+    const std::string first = fingerprint();
+    startRun();
+    for (std::uint64_t i = 0; i < replayed; ++i)
+        oneEvent();
+    EXPECT_EQ(fingerprint(), first);
 }
 
 } // namespace

@@ -61,10 +61,10 @@ struct Game {
 
     QImage Render(std::uint8_t state, bool checking,
                   std::optional<GridCell> focused = std::nullopt) const {
-        QImage image(GridExtent(layout) + QSize(4, 4), QImage::Format_RGB32);
+        QImage image(GridExtent(layout.Cells()) + QSize(4, 4), QImage::Format_RGB32);
         image.fill(kBackdrop);
         QPainter painter(&image);
-        PaintGrid(painter, View(state, checking), layout, focused, font);
+        PaintGrid(painter, View(state, checking), layout.Cells(), focused, font);
         return image;
     }
 
@@ -110,7 +110,7 @@ struct Game {
 };
 
 QRect Cell(const Game& game, GridCell cell) {
-    return CellRect(game.layout, cell);
+    return CellRect(game.layout.Cells(), cell);
 }
 
 class GridPixels : public ::testing::TestWithParam<int> {};
@@ -205,7 +205,7 @@ TEST_P(GridPixels, SelectionEllipseOnlyWhilePlayingOnTheFocusedCell) {
     const Game game(GetParam());
     const GridCell focus = game.FirstOpen(); // blank, so only the ellipse is drawn in it
     const QRect rect = Cell(game, focus);
-    const QRect whole(QPoint(0, 0), GridExtent(game.layout));
+    const QRect whole(QPoint(0, 0), GridExtent(game.layout.Cells()));
     for (std::uint8_t state = 0; state <= 5; ++state) {
         const QImage image = game.Render(state, false, focus);
         const int red = Count(image, whole, IsRed);
@@ -254,7 +254,7 @@ TEST_P(GridPixels, RepeatsAreStruckOnEveryCellInvolved) {
         }
 
     // Checking off, or any other state: no stroke at all.
-    const QRect whole(QPoint(0, 0), GridExtent(game.layout));
+    const QRect whole(QPoint(0, 0), GridExtent(game.layout.Cells()));
     EXPECT_EQ(Count(game.Render(4, false), whole, IsRed), 0);
     for (std::uint8_t state : {0, 1, 2, 3, 5})
         EXPECT_EQ(Count(game.Render(state, true), whole, IsRed), 0) << int(state);
@@ -281,7 +281,7 @@ TEST_P(GridPixels, WrongButRepeatFreeEntryIsNotStruck) {
             }
         }
     ASSERT_TRUE(placed);
-    const QRect whole(QPoint(0, 0), GridExtent(game.layout));
+    const QRect whole(QPoint(0, 0), GridExtent(game.layout.Cells()));
     EXPECT_EQ(Count(game.Render(4, true), whole, IsRed), 0);
 }
 
@@ -323,14 +323,14 @@ TEST_P(GridPixels, ScrolledPartMatchesTheWholeGrid) {
     const int n = game.layout.boxSize;
     const GridCell focus{n, n};
     const QImage whole = game.Render(4, true, focus);
-    const QRect corner = CellRect(game.layout, {n - 1, n - 1});
+    const QRect corner = CellRect(game.layout.Cells(), {n - 1, n - 1});
     for (int shift = -4; shift <= 6; ++shift) {
         const QRect window(corner.bottomRight() + QPoint(shift, shift), QSize(30, 30));
         QImage part(window.size(), QImage::Format_RGB32);
         part.fill(kBackdrop);
         QPainter painter(&part);
         painter.translate(-window.topLeft());
-        PaintGrid(painter, game.View(4, true), game.layout, focus, game.font);
+        PaintGrid(painter, game.View(4, true), game.layout.Cells(), focus, game.font);
         painter.end();
         ASSERT_EQ(part, whole.copy(window)) << "shift " << shift;
     }
@@ -356,7 +356,7 @@ TEST(DrawGridCell, LeavesThePainterAsItWas) {
     const GridCell cell{2, 2};
     repeat.play[2][2] = repeat.play[2][1] != ' ' ? repeat.play[2][1] : '1';
     DrawGridCell(painter, repeat.View(4, true), cell.column, cell.row, QRect(5, 5, 44, 34), true,
-                 repeat.font);
+                 CellFonts(repeat.font));
     EXPECT_EQ(painter.pen(), pen);
     EXPECT_EQ(painter.brush(), brush);
     EXPECT_EQ(painter.font().family(), font.family());

@@ -23,20 +23,18 @@ TEST(GridSizing, CellSizesAtTheStartingFont) {
         EXPECT_EQ(layout.rowHeight, 24);
         EXPECT_EQ(layout.lineWidth, 2);
     }
-    for (int boxSize : {3, 4, 5})
-        EXPECT_EQ(GridLayoutFor(boxSize, 8)->separatorWidth, 3);
 }
 
 TEST(GridSizing, ControlHeightsFitOrScroll) {
     // 9x9 and 16x16 show every row (plus a 2-pixel border); 25x25 scrolls.
     for (int boxSize : {3, 4}) {
         const GridLayout layout = *GridLayoutFor(boxSize, 8);
-        EXPECT_EQ(layout.controlHeight, GridExtent(layout).height() + 2) << boxSize;
+        EXPECT_EQ(layout.controlHeight, GridExtent(layout.Cells()).height() + 2) << boxSize;
     }
     const GridLayout large = *GridLayoutFor(5, 8);
     EXPECT_EQ(large.controlHeight, 507);
-    EXPECT_EQ(GridExtent(large).height(), 650);
-    EXPECT_GT(GridExtent(large).height(), large.controlHeight);
+    EXPECT_EQ(GridExtent(large.Cells()).height(), 650);
+    EXPECT_GT(GridExtent(large.Cells()).height(), large.controlHeight);
 }
 
 TEST(GridSizing, WindowSizes) {
@@ -91,23 +89,26 @@ TEST(GridZoom, ZoomCarriesOverToTheNextSize) {
     EXPECT_EQ(next.rowHeight, 28);
 }
 
-TEST(GridGeometry, CellUnderAPoint) {
-    const GridLayout layout = *GridLayoutFor(3, 8); // 44 x 34 cells, 3-pixel lines
-    EXPECT_EQ(CellAt(layout, {0, 0}), (GridCell{0, 0}));
-    EXPECT_EQ(CellAt(layout, {43, 33}), (GridCell{0, 0}));
-    EXPECT_EQ(CellAt(layout, {47, 37}), (GridCell{1, 1}));
-    EXPECT_EQ(CellAt(layout, {8 * 47 + 10, 2 * 37 + 5}), (GridCell{8, 2}));
-    // On a line, beyond the last cell, or outside the grid: no cell.
-    EXPECT_FALSE(CellAt(layout, {44, 10}).has_value());
-    EXPECT_FALSE(CellAt(layout, {10, 35}).has_value());
-    EXPECT_FALSE(CellAt(layout, {9 * 47 + 1, 10}).has_value());
-    EXPECT_FALSE(CellAt(layout, {10, 9 * 37 + 1}).has_value());
-    EXPECT_FALSE(CellAt(layout, {-1, 10}).has_value());
-    for (int row = 0; row < layout.side; ++row)
-        for (int column = 0; column < layout.side; ++column) {
-            const QRect rect = CellRect(layout, {column, row});
-            ASSERT_EQ(CellAt(layout, rect.center()), (GridCell{column, row}));
-            ASSERT_EQ(CellAt(layout, rect.bottomRight()), (GridCell{column, row}));
+// The screen's grid and the printed picture place and find cells by these two functions.
+TEST(GridGeometry, CellsStepByTheirSizeAndLineAndTheLineAfterACellIsPartOfIt) {
+    const GridGeometry cells = GridLayoutFor(3, 8)->Cells(); // 44 x 34 cells, 3-pixel lines
+    EXPECT_EQ(CellRect(cells, {2, 1}), QRect(2 * 47, 37, 44, 34));
+    EXPECT_EQ(GridExtent(cells), QSize(9 * 47, 9 * 37));
+    EXPECT_EQ(CellAt(cells, {0, 0}), (GridCell{0, 0}));
+    EXPECT_EQ(CellAt(cells, {47, 37}), (GridCell{1, 1}));
+    EXPECT_EQ(CellAt(cells, {8 * 47 + 10, 2 * 37 + 5}), (GridCell{8, 2}));
+    // A point on the line after column 0 or row 0 still belongs to it.
+    EXPECT_EQ(CellAt(cells, {45, 10}), (GridCell{0, 0}));
+    EXPECT_EQ(CellAt(cells, {10, 36}), (GridCell{0, 0}));
+    // Beyond the last cell, or outside the grid: no cell.
+    EXPECT_FALSE(CellAt(cells, {9 * 47 + 1, 10}).has_value());
+    EXPECT_FALSE(CellAt(cells, {10, 9 * 37 + 1}).has_value());
+    EXPECT_FALSE(CellAt(cells, {-1, 10}).has_value());
+    for (int row = 0; row < cells.rows; ++row)
+        for (int column = 0; column < cells.columns; ++column) {
+            const QRect rect = CellRect(cells, {column, row});
+            ASSERT_EQ(CellAt(cells, rect.center()), (GridCell{column, row}));
+            ASSERT_EQ(CellAt(cells, rect.bottomRight() + QPoint(3, 3)), (GridCell{column, row}));
         }
 }
 

@@ -1,7 +1,10 @@
-// The help page of each state in a web folder, and the link scheme rule.
+// The help page of each state, installed or in a web folder, and the link scheme rule.
 #include "toolkit/link_label.h"
 #include "windows/help_pages.h"
+#include "windows/site_addresses.h"
+#include "windows/window_fixture.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 TEST(HelpPages, EachStateOpensItsPageInTheFolderGiven) {
@@ -38,4 +41,42 @@ TEST(LinkLabel, AddsTheSecureSchemeOnlyWhenMissing) {
     EXPECT_EQ(WithSecureScheme("caselio.example.org"), "https://caselio.example.org");
     EXPECT_EQ(WithSecureScheme("https://caselio.example.org/a"), "https://caselio.example.org/a");
     EXPECT_EQ(WithSecureScheme("http://caselio.example.org"), "http://caselio.example.org");
+}
+
+TEST_F(WindowTest, HelpOpensTheInstalledPageOfEachState) {
+    const struct {
+        int state;
+        const char* page;
+    } cases[] = {{0, "0"}, {1, "1"}, {2, "1"}, {4, "2"}, {5, "2"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        Restart();
+        Urls.clear();
+        EnterState(c.state);
+        Press(Qt::Key_F1);
+        QTest::mouseClick(Window->btnHelp, Qt::LeftButton);
+        ASSERT_EQ(Urls.size(), 2);
+        EXPECT_EQ(Urls[0], Urls[1]);
+        const QUrl page(Urls[0]);
+        EXPECT_EQ(page.fileName(), QStringLiteral("w_velmora-caselio0-hlp%1.html").arg(c.page));
+        // A build configured with a web folder for help has nothing local to find.
+        if (QLatin1String(kConfiguredHelpBase).isEmpty()) {
+            EXPECT_EQ(page.scheme(), "file");
+            EXPECT_TRUE(QFileInfo(page.toLocalFile()).isFile()) << page.toLocalFile().toStdString();
+        }
+        if (c.state != 0) {
+            EXPECT_TRUE(Window->sg1->hasFocus());
+        }
+    }
+}
+
+TEST_F(WindowTest, HelpForStateThreeOpensNothingAndUnknownStatesReport) {
+    Window->showHelp(3);
+    EXPECT_TRUE(Urls.isEmpty());
+    EXPECT_TRUE(Messages.isEmpty());
+    Window->showHelp(6);
+    Window->showHelp(200);
+    EXPECT_TRUE(Urls.isEmpty());
+    EXPECT_EQ(Messages, (QStringList{"Internal error showHelp001: stato:6 non gestito!",
+                                     "Internal error showHelp001: stato:200 non gestito!"}));
 }

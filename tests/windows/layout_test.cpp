@@ -179,14 +179,14 @@ TEST_F(LayoutTest, ActionsAreListedInOrderWithTheirCaptions) {
 }
 
 TEST_F(LayoutTest, StartsInStateZeroWithGridAndHiddenControlsHidden) {
-    EXPECT_EQ(Window.GameState, 0);
+    EXPECT_EQ(Window.Game.GameState, 0);
     EXPECT_TRUE(Child("sg1")->isHidden());
     EXPECT_TRUE(Child("pnlGameOn")->isHidden());
     EXPECT_TRUE(Child("btnPrint")->isHidden());
     EXPECT_TRUE(Child("cbgLivello")->isHidden());
-    EXPECT_EQ(Window.SymbolAlphabets[5], "ABCDEFGHIJKLMNOPQRSTUVWXY");
-    EXPECT_EQ(Window.SeparatorWidth, 3);
-    EXPECT_EQ(Window.BoxSize, 3);
+    EXPECT_EQ(Window.Game.SymbolAlphabets[5], "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    EXPECT_EQ(Window.Game.SeparatorWidth, 3);
+    EXPECT_EQ(Window.Game.BoxSize, 3);
 }
 
 TEST_F(LayoutTest, MakersLinkOpensOurSiteOnOneClick) {

@@ -1,7 +1,7 @@
 // The print action through the real window: the dialog's answer decides whether a page
 // comes out, and the page carries the whole grid as the window shows it.
-#include "game/window_fixture.h"
 #include "print/pdf_page.h"
+#include "windows/window_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +28,7 @@ protected:
     void Generate(int sizeIndex) {
         Window->cbg1->setItemIndex(sizeIndex);
         Press(Qt::Key_F10);
-        ASSERT_EQ(Window->GameState, 1);
+        ASSERT_EQ(Window->Game.GameState, 1);
     }
 
     QString PdfPath() const { return Folder.filePath(QStringLiteral("page.pdf")); }
@@ -50,9 +50,9 @@ protected:
     }
 
     int SymbolsShown() const {
-        const int side = Window->Board->GetDimension();
-        const bool player = Window->GameState == 1 || Window->GameState == 4;
-        const CellGrid& grid = player ? Window->PlayGrid : Window->SolutionGrid;
+        const int side = Window->Game.Board->GetDimension();
+        const bool player = Window->Game.GameState == 1 || Window->Game.GameState == 4;
+        const CellGrid& grid = player ? Window->Game.PlayGrid : Window->Game.SolutionGrid;
         int count = 0;
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c)
@@ -113,22 +113,22 @@ TEST_F(PrintFromWindow, PrintingIntoAMissingFolderShowsTheFailureOnce) {
 TEST_F(PrintFromWindow, TwentyFiveByTwentyFiveGridPrintsComplete) {
     Generate(2);
     Press(Qt::Key_F5);
-    ASSERT_EQ(Window->GameState, 4);
+    ASSERT_EQ(Window->Game.GameState, 4);
     // A few entries in open cells, typed as a player would.
     int typed = 0;
     for (int r = 24; r >= 0 && typed < 5; --r)
         for (int c = 0; c < 25 && typed < 5; ++c)
-            if (Window->PuzzleGrid[r][c] == ' ') {
+            if (Window->Game.PuzzleGrid[r][c] == ' ') {
                 Window->sg1->setCurrentCell(c, r);
-                Press(Qt::Key(Qt::Key_A + (Window->SolutionGrid[r][c] - 'A')));
-                ASSERT_EQ(Window->PlayGrid[r][c], Window->SolutionGrid[r][c]);
+                Press(Qt::Key(Qt::Key_A + (Window->Game.SolutionGrid[r][c] - 'A')));
+                ASSERT_EQ(Window->Game.PlayGrid[r][c], Window->Game.SolutionGrid[r][c]);
                 ++typed;
             }
     AnswerDialog(true);
     for (int state : {4, 5}) {
         if (state == 5)
             Press(Qt::Key_F6);
-        ASSERT_EQ(Window->GameState, state);
+        ASSERT_EQ(Window->Game.GameState, state);
         QFile::remove(PdfPath());
         Press(Qt::Key_F7);
         ASSERT_TRUE(QFile::exists(PdfPath())) << "state " << state;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDateTime>
+#include <cstdint>
+
+// Date-times are local times as days since 30 December 1899, the time of day being the
+// fraction, as the game records the start of a game.
+double DateTimeToDays(const QDateTime& moment);
+
+// Time taken by a game, in whole units; hours keep counting past 24.
+struct ElapsedTime {
+    std::int64_t hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+
+// The time between two date-times (in either order), truncated to whole seconds.
+ElapsedTime ComputeElapsedTime(double now, double start);
+
+// The offset that makes a time-of-day clock read 00:00:00 at `start`: minus the start's
+// hours, minutes and seconds (its milliseconds are left out).
+struct ClockOffset {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+
+ClockOffset ClockOffsetFor(double start);

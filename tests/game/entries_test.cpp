@@ -1,0 +1,141 @@
+// What the player enters: symbols by key and by menu, clearing, guidance outside a game, the
+// hint.
+#include "game/game_fixture.h"
+#include "game/game_texts.h"
+
+#include <string>
+
+namespace {
+
+// Each size takes its own alphabet; a blank clears. A lower-case letter passes as its symbol
+// but is stored as it came.
+struct SizeCase {
+    int n;
+    std::string accepted;
+    std::string refused;
+};
+
+const SizeCase kSizes[] = {
+    {3, "123456789 ", "0AIa"},
+    {4, "0123456789ABCDEF af", "GZg"},
+    {5, "ABCDEFGHIJKLMNOPQRSTUVWXY ay", "Z019z"},
+};
+
+} // namespace
+
+TEST_F(GameTest, EachSizeTakesItsOwnSymbolsAndABlankIntoAnOpenCell) {
+    int stored = 0;
+    QObject::connect(&Game, &GameCore::playGridChanged, [&] { ++stored; });
+    for (const SizeCase& size : kSizes) {
+        SCOPED_TRACE(size.n);
+        Game.Start();
+        StartGame(size.n);
+        const Cell open = First(false);
+        stored = 0;
+        for (char value : size.accepted) {
+            Type(value, open);
+            EXPECT_EQ(Play(open), value) << "'" << value << "'";
+        }
+        Play(open) = '.';
+        for (char value : size.refused) {
+            Type(value, open);
+            EXPECT_EQ(Play(open), '.') << "'" << value << "'";
+        }
+        // Every stored entry repaints, typing the symbol a cell holds included.
+        EXPECT_EQ(stored, static_cast<int>(size.accepted.size()));
+        EXPECT_TRUE(Host.Messages.isEmpty());
+    }
+}
+
+TEST_F(GameTest, GivensRefuseEveryEntrySilently) {
+    StartGame(4);
+    const Cell given = First(true);
+    const char held = Play(given);
+    for (char value : {' ', '1', 'A', 'B'}) {
+        Type(value, given);
+        Game.EnterFromMenu(value, given.row, given.column);
+    }
+    EXPECT_EQ(Play(given), held);
+    EXPECT_TRUE(Host.Messages.isEmpty());
+}
+
+TEST_F(GameTest, KeysOutsideAGameBringGuidanceButAModifierAloneNever) {
+    const GridKey keys[] = {{'1', false}, {std::nullopt, false}};
+    auto guidance = [&](const GridKey& key) {
+        Host.Messages.clear();
+        Game.PressKey(key, 0, 0);
+        return Host.Messages;
+    };
+    for (const GridKey& key : keys)
+        EXPECT_EQ(guidance(key), QStringList{kStartPlayingMessage}); // state 0, no board yet
+    Generate(3);
+    const CellGrid before = Game.PlayGrid;
+    for (const GridKey& key : keys) {
+        EXPECT_EQ(guidance(key), QStringList{kStartPlayingMessage});
+        Game.ToggleView();
+        EXPECT_EQ(guidance(key), QStringList{kStartPlayingMessage});
+        Game.ToggleView();
+    }
+    Game.Play();
+    Game.ToggleView();
+    for (const GridKey& key : keys)
+        EXPECT_EQ(guidance(key), QStringList{kBackToGameMessage});
+    EXPECT_EQ(Game.PlayGrid, before);
+    // Shift, Alt and the like by themselves, in every state: no message and no entry.
+    for (std::uint8_t state = 0; state <= 5; ++state) {
+        Game.GameState = state;
+        EXPECT_TRUE(guidance(GridKey{std::nullopt, true}).isEmpty()) << int(state);
+    }
+    // The state number the game never enters answers nothing.
+    Game.GameState = 3;
+    EXPECT_TRUE(guidance(keys[0]).isEmpty());
+}
+
+TEST_F(GameTest, MenuEntersOnlyDuringAGameOnView) {
+    Generate(4);
+    const Cell open = First(false);
+    Game.EnterFromMenu('B', open.row, open.column);
+    EXPECT_EQ(Play(open), ' ');
+    Game.Play();
+    Game.EnterFromMenu('B', open.row, open.column);
+    EXPECT_EQ(Play(open), 'B');
+    Game.EnterFromMenu('G', open.row, open.column);
+    EXPECT_EQ(Play(open), 'B');
+    Game.EnterFromMenu(' ', open.row, open.column);
+    EXPECT_EQ(Play(open), ' ');
+    Game.ToggleView();
+    Game.EnterFromMenu('C', open.row, open.column);
+    EXPECT_EQ(Play(open), ' ');
+    // A selection outside the grid is refused.
+    Game.ToggleView();
+    Game.EnterFromMenu('1', -1, 0);
+    Game.EnterFromMenu('1', 0, 65);
+    Type('1', {65, 0});
+    EXPECT_TRUE(Host.Messages.isEmpty());
+}
+
+TEST_F(GameTest, HintNamesTheSolutionsSymbolOfOpenAndFilledCellsButNotGivens) {
+    StartGame(5);
+    const Cell open = First(false);
+    const QString expected = QStringLiteral("Per questa casella il miglior simbolo e' :") +
+                             QChar::fromLatin1(Solution(open)) + QStringLiteral(": ");
+    Game.Hint(open.row, open.column);
+    // Filled wrongly, the hint still names the solution's symbol and changes nothing.
+    const char wrong = Solution(open) == 'A' ? 'B' : 'A';
+    Type(wrong, open);
+    Game.Hint(open.row, open.column);
+    EXPECT_EQ(Host.Messages, QStringList(2, expected));
+    EXPECT_EQ(Play(open), wrong);
+    const Cell given = First(true);
+    Game.Hint(given.row, given.column);
+    Game.Hint(-1, 0);
+    EXPECT_EQ(Host.Messages.size(), 2);
+}
+
+TEST_F(GameTest, ARightPressSelectsOnlyDuringAGame) {
+    EXPECT_FALSE(Game.RightPressSelects());
+    StartGame(3);
+    EXPECT_TRUE(Game.RightPressSelects());
+    Game.ToggleView();
+    EXPECT_FALSE(Game.RightPressSelects());
+}

@@ -1,0 +1,74 @@
+// The game clock on the real window, and one whole game played by key presses.
+#include "windows/grid_window.h"
+
+#include <QTimeZone>
+
+namespace {
+
+QString Congratulation(int hours, int minutes, int seconds) {
+    return QStringLiteral("Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil Sudoku in:%1: "
+                          "ore, :%2 min. e %3 secondi.")
+        .arg(hours)
+        .arg(minutes)
+        .arg(seconds);
+}
+
+} // namespace
+
+using CompletionWindowTest = GridWindowTest;
+
+TEST_F(CompletionWindowTest, ClockReadsZeroAtTheStartAndCountsWholeSecondsAcrossMidnight) {
+    Now = QDateTime(QDate(2024, 3, 9), QTime(23, 50, 0, 700));
+    StartGame(3);
+    EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+    Now = Now.addMSecs(999);
+    Window->Clock1->refresh();
+    EXPECT_EQ(Window->Clock1->shownText(), "00:00:01");
+    Now = QDateTime(QDate(2024, 3, 10), QTime(0, 20, 0, 700));
+    Window->Clock1->refresh();
+    EXPECT_EQ(Window->Clock1->shownText(), "00:30:00");
+}
+
+// On the days the clocks change, a game started after the change counts from 00:00:00 too.
+TEST_F(CompletionWindowTest, ClockCountsFromZeroOnDaylightSavingDays) {
+    const QTimeZone rome("Europe/Rome");
+    ASSERT_TRUE(rome.isValid());
+    for (const QDate day : {QDate(2024, 3, 31), QDate(2024, 10, 27)}) {
+        SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
+        Restart();
+        Now = QDateTime(day, QTime(10, 0), rome);
+        StartGame(3);
+        EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+        Now = Now.addSecs(65);
+        Window->Clock1->refresh();
+        EXPECT_EQ(Window->Clock1->shownText(), "00:01:05");
+    }
+}
+
+TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
+    StartGame(4);
+    // Walk the grid with the arrow keys from the top-left cell, typing every open cell's
+    // solution symbol.
+    Press(Qt::Key_Home, Qt::ControlModifier);
+    ASSERT_EQ(Selection(), QPoint(0, 0));
+    int typed = 0;
+    for (int r = 0; r < 16; ++r) {
+        for (int c = 0; c < 16; ++c) {
+            ASSERT_EQ(Selection(), QPoint(c, r));
+            if (Window->Game.PuzzleGrid[r][c] == ' ') {
+                EXPECT_TRUE(Messages.isEmpty());
+                Press(KeyFor(Window->Game.SolutionGrid[r][c]));
+                ++typed;
+            }
+            if (c < 15)
+                Press(Qt::Key_Right);
+        }
+        Press(Qt::Key_Home);
+        Press(Qt::Key_Down);
+    }
+    EXPECT_GT(typed, 0);
+    EXPECT_EQ(Window->Game.PlayGrid, Window->Game.SolutionGrid);
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_EQ(Messages[0], Congratulation(0, 0, 0));
+    EXPECT_EQ(Window->Game.GameState, 4);
+}

@@ -1,0 +1,163 @@
+// The function keys on the real window: every key in every state, and keys with a modifier or
+// a mouse button held passing on to the focused control.
+#include "engine/random_source.h"
+#include "windows/window_fixture.h"
+
+#include <QCheckBox>
+
+namespace {
+
+// Records whether a key press reached a control after the window's preview.
+class KeySpy : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            ++Seen;
+        return false;
+    }
+    int Seen = 0;
+};
+
+struct Outcome {
+    int state;
+    bool reachedControl;
+    int urls, questions, printDialogs;
+    bool checking, hideTimer, generated;
+};
+
+const Qt::Key kFunctionKeys[] = {Qt::Key_F1, Qt::Key_F2,  Qt::Key_F3,  Qt::Key_F4,
+                                 Qt::Key_F5, Qt::Key_F6,  Qt::Key_F7,  Qt::Key_F8,
+                                 Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12};
+
+} // namespace
+
+class FunctionKeyTest : public WindowTest {
+protected:
+    Outcome PressAndObserve(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        KeySpy spy;
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            focus = Window.get();
+        focus->installEventFilter(&spy);
+        const std::uint32_t random = GetRandomState();
+        const int urls = Urls.size(), questions = Questions.size(), prints = PrintDialogs;
+        Press(key, modifiers);
+        focus->removeEventFilter(&spy);
+        return {Window->Game.GameState,
+                spy.Seen > 0,
+                static_cast<int>(Urls.size()) - urls,
+                static_cast<int>(Questions.size()) - questions,
+                PrintDialogs - prints,
+                Window->cbxControllo->isChecked(),
+                Window->cbxHideTimer->isChecked(),
+                GetRandomState() != random};
+    }
+};
+
+// What a plain key does in a state, as the player sees it.
+Outcome ExpectedPlain(int state, Qt::Key key) {
+    const bool game = state == 4 || state == 5;
+    const bool puzzle = state == 1 || state == 2;
+    Outcome e{state, false, 0, 0, 0, false, false, false};
+    switch (key) {
+    case Qt::Key_F1:
+        e.urls = 1;
+        break;
+    case Qt::Key_F4:
+        e.reachedControl = state != 4;
+        break;
+    case Qt::Key_F5:
+        e.reachedControl = state == 0;
+        e.questions = game ? 1 : 0; // answered Cancel: the game goes on
+        e.state = puzzle ? 4 : state;
+        break;
+    case Qt::Key_F6:
+        e.reachedControl = state == 0;
+        e.state = state == 1 ? 2 : state == 2 ? 1 : state == 4 ? 5 : state == 5 ? 4 : state;
+        break;
+    case Qt::Key_F7:
+        e.reachedControl = state == 0;
+        e.printDialogs = state == 0 ? 0 : 1;
+        break;
+    case Qt::Key_F8:
+        e.checking = true;
+        break;
+    case Qt::Key_F9:
+        e.reachedControl = state != 4;
+        e.hideTimer = state == 4;
+        break;
+    case Qt::Key_F10:
+        e.reachedControl = game;
+        e.generated = !game;
+        e.state = game ? state : 1;
+        break;
+    default: // F2, F3, F11, F12 are not used
+        e.reachedControl = true;
+        break;
+    }
+    return e;
+}
+
+TEST_F(FunctionKeyTest, PlainKeysActOnlyWhereTheirOperationIsAvailable) {
+    for (int state : {0, 1, 2, 4, 5}) {
+        for (Qt::Key key : kFunctionKeys) {
+            SCOPED_TRACE(testing::Message()
+                         << "state " << state << " key F" << (key - Qt::Key_F1 + 1));
+            Restart();
+            EnterState(state);
+            const Outcome got = PressAndObserve(key, Qt::NoModifier);
+            const Outcome want = ExpectedPlain(state, key);
+            EXPECT_EQ(got.state, want.state);
+            EXPECT_EQ(got.reachedControl, want.reachedControl);
+            EXPECT_EQ(got.urls, want.urls);
+            EXPECT_EQ(got.questions, want.questions);
+            EXPECT_EQ(got.printDialogs, want.printDialogs);
+            EXPECT_EQ(got.checking, want.checking);
+            EXPECT_EQ(got.hideTimer, want.hideTimer);
+            EXPECT_EQ(got.generated, want.generated);
+        }
+    }
+}
+
+// Which keys count as held is the game's rule; here, that a passed-on key reaches the control.
+TEST_F(FunctionKeyTest, KeysWithAModifierPassUnchangedToTheFocusedControl) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifier modifier;
+    } chords[] = {{Qt::Key_F5, Qt::ShiftModifier},
+                  {Qt::Key_F10, Qt::ControlModifier},
+                  {Qt::Key_F6, Qt::AltModifier},
+                  {Qt::Key_F8, Qt::ShiftModifier}};
+    for (int state : {0, 1, 4}) {
+        Restart();
+        EnterState(state);
+        for (const auto& chord : chords) {
+            SCOPED_TRACE(testing::Message() << "state " << state << " modifier " << chord.modifier
+                                            << " key F" << (chord.key - Qt::Key_F1 + 1));
+            const Outcome got = PressAndObserve(chord.key, chord.modifier);
+            EXPECT_EQ(got.state, state);
+            EXPECT_TRUE(got.reachedControl);
+            EXPECT_EQ(got.urls + got.questions + got.printDialogs, 0);
+            EXPECT_FALSE(got.checking);
+            EXPECT_FALSE(got.generated);
+        }
+    }
+}
+
+TEST_F(FunctionKeyTest, KeyWithMouseButtonHeldIsPassedOn) {
+    EnterState(1);
+    QWidget* grid = Window->sg1;
+    QTest::mousePress(grid, Qt::LeftButton, {}, {5, 5});
+    const Outcome got = PressAndObserve(Qt::Key_F6, Qt::NoModifier);
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(got.state, 1);
+    EXPECT_TRUE(got.reachedControl);
+}
+
+TEST_F(FunctionKeyTest, FunctionKeyReachesWindowWhileAButtonHasFocus) {
+    EnterState(1);
+    Window->btnFontPiu->setFocus();
+    ASSERT_TRUE(Window->btnFontPiu->hasFocus());
+    Press(Qt::Key_F6);
+    EXPECT_EQ(Window->Game.GameState, 2);
+}

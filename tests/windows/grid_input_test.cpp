@@ -1,0 +1,183 @@
+// Symbol entry through real key events, the pop-up menu of each state, hints and right
+// clicks, on the real main window.
+#include "windows/grid_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QKeySequence>
+
+// A real key press reaches the grid through the window's key preview, lands in the selected
+// cell and leaves the selection where it is; a refused one changes nothing.
+TEST_F(GridWindowTest, KeysTypeIntoTheSelectedCellOnEverySize) {
+    const struct {
+        int n;
+        Qt::Key accepted;
+        char entered;
+        Qt::Key refused;
+    } sizes[] = {{3, Qt::Key_7, '7', Qt::Key_A},
+                 {4, Qt::Key_C, 'C', Qt::Key_G},
+                 {5, Qt::Key_Y, 'Y', Qt::Key_1}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size.n);
+        Restart();
+        StartGame(size.n);
+        const QPoint open = FirstCell(false);
+        Select(open);
+        Press(size.accepted, Qt::ShiftModifier);
+        EXPECT_EQ(Cell(open), size.entered);
+        Press(size.refused);
+        Press(Qt::Key_Delete);
+        EXPECT_EQ(Cell(open), size.entered);
+        Press(Qt::Key_Space);
+        EXPECT_EQ(Cell(open), ' ');
+        EXPECT_EQ(Selection(), open);
+        EXPECT_TRUE(Messages.isEmpty());
+    }
+}
+
+TEST_F(GridWindowTest, KeysOutsideAGameBringGuidanceThenStillMoveTheSelection) {
+    const struct {
+        int state;
+        const char* message;
+    } cases[] = {
+        {1, "Per iniziare a giocare clicka su [Gioca] o premi [F5] !"},
+        {2, "Per iniziare a giocare clicka su [Gioca] o premi [F5] !"},
+        {5, "Per giocare clicka su [Visualizza gioco] o premi [F6] !"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        Restart();
+        Messages.clear();
+        EnterState(c.state);
+        Window->sg1->setFocus();
+        Select({0, 0});
+        const CellGrid before = Window->Game.PlayGrid;
+        Press(Qt::Key_5);
+        Press(Qt::Key_Right);
+        ASSERT_EQ(Messages.size(), 2);
+        EXPECT_EQ(Messages[0], c.message);
+        EXPECT_EQ(Messages[1], c.message);
+        EXPECT_EQ(Selection(), QPoint(1, 0));
+        EXPECT_EQ(Window->Game.PlayGrid, before);
+    }
+}
+
+TEST_F(GridWindowTest, MenuOfEachStateCaptionByCaption) {
+    Generate(3);
+    EXPECT_EQ(MenuCaptions(), QStringList({"Gioca [F5]", " Mostra soluzione [F6] "}));
+    Press(Qt::Key_F6);
+    EXPECT_EQ(MenuCaptions(), QStringList({"Gioca [F5]", " Mostra gioco [F6]"}));
+    Press(Qt::Key_F5);
+    QStringList game{"Cancella "};
+    for (char symbol : std::string("123456789"))
+        game << QString(QChar::fromLatin1(symbol));
+    game << "Controllo attivo [F8]"
+         << "Suggerimento! [F4]"
+         << "Abbandona gioco [F5]"
+         << "Mostra soluzione [F6]";
+    EXPECT_EQ(MenuCaptions(), game);
+    Press(Qt::Key_F6);
+    EXPECT_EQ(MenuCaptions(), QStringList({"Abbandona gioco [F5]", "Mostra gioco [F6]"}));
+    // The design-time items are gone for good.
+    EXPECT_EQ(Window->N11, nullptr);
+    EXPECT_EQ(Window->N21, nullptr);
+}
+
+TEST_F(GridWindowTest, GameMenuListsTheAlphabetOfEachSize) {
+    const char* alphabets[] = {"123456789", "0123456789ABCDEF", "ABCDEFGHIJKLMNOPQRSTUVWXY"};
+    for (int n = 3; n <= 5; ++n) {
+        SCOPED_TRACE(n);
+        Restart();
+        StartGame(n);
+        const QStringList captions = MenuCaptions();
+        ASSERT_EQ(captions.size(), n * n + 5);
+        EXPECT_EQ(captions.mid(1, n * n).join(QString()), alphabets[n - 3]);
+    }
+}
+
+TEST_F(GridWindowTest, MenuItemsEnterAndClearTheSelectedCell) {
+    StartGame(4);
+    const QPoint open = FirstCell(false);
+    Select(open);
+    MenuItem("B")->trigger();
+    EXPECT_EQ(Cell(open), 'B');
+    MenuItem("Cancella ")->trigger();
+    EXPECT_EQ(Cell(open), ' ');
+}
+
+TEST_F(GridWindowTest, CheckingItemFlipsTheBoxAndTheRebuiltMenuFollows) {
+    StartGame(3);
+    ASSERT_FALSE(Window->cbxControllo->isChecked());
+    MenuItem("Controllo attivo [F8]")->trigger();
+    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    ASSERT_NE(MenuItem("Disattiva controllo [F8]"), nullptr);
+    EXPECT_EQ(MenuItem("Controllo attivo [F8]"), nullptr);
+    MenuItem("Disattiva controllo [F8]")->trigger();
+    EXPECT_FALSE(Window->cbxControllo->isChecked());
+    EXPECT_NE(MenuItem("Controllo attivo [F8]"), nullptr);
+}
+
+TEST_F(GridWindowTest, ActionItemsRunTheirActionAndFollowItsEnabledState) {
+    StartGame(3);
+    QAction* hint = MenuItem("Suggerimento! [F4]");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isEnabled());
+    Window->ActSuggerisci->setEnabled(false);
+    EXPECT_FALSE(hint->isEnabled());
+    hint->trigger();
+    EXPECT_TRUE(Messages.isEmpty());
+    Window->ActSuggerisci->setEnabled(true);
+    EXPECT_TRUE(hint->isEnabled());
+
+    MenuItem("Mostra soluzione [F6]")->trigger();
+    EXPECT_EQ(Window->Game.GameState, 5);
+    Answer = ConfirmAnswer::Yes;
+    MenuItem("Abbandona gioco [F5]")->trigger();
+    EXPECT_EQ(Window->Game.GameState, 1);
+    MenuItem("Gioca [F5]")->trigger();
+    EXPECT_EQ(Window->Game.GameState, 4);
+}
+
+TEST_F(GridWindowTest, HintByKeyAndByButtonNamesTheSelectedCellAndKeepsTheGridFocused) {
+    StartGame(5);
+    const QPoint open = FirstCell(false);
+    Select(open);
+    Press(Qt::Key_F4);
+    QTest::mouseClick(Window->cxButton1, Qt::LeftButton);
+    const QString expected = QStringLiteral("Per questa casella il miglior simbolo e' :") +
+                             QChar::fromLatin1(Window->Game.SolutionGrid[open.y()][open.x()]) +
+                             QStringLiteral(": ");
+    EXPECT_EQ(Messages, QStringList(2, expected));
+    EXPECT_TRUE(Window->sg1->hasFocus());
+}
+
+TEST_F(GridWindowTest, RightClickMovesTheSelectionOnlyDuringAGame) {
+    for (int state : {1, 2, 4, 5}) {
+        SCOPED_TRACE(state);
+        Restart();
+        EnterState(state);
+        Select({0, 0});
+        const bool popped = RightClick(CentreOf({2, 1}));
+        EXPECT_TRUE(popped);
+        EXPECT_EQ(Selection(), state == 4 ? QPoint(2, 1) : QPoint(0, 0));
+    }
+    // Below the last row the selection stays where it was.
+    Restart();
+    EnterState(4);
+    const QRect last = Window->sg1->cellRect(0, 8);
+    ASSERT_LT(last.bottom() + 20, Window->sg1->viewport()->height());
+    Select({3, 3});
+    RightClick(QPoint(last.center().x(), last.bottom() + 15));
+    EXPECT_EQ(Selection(), QPoint(3, 3));
+}
+
+TEST_F(GridWindowTest, LeftClickSelectsInEveryState) {
+    for (int state : {1, 4}) {
+        SCOPED_TRACE(state);
+        Restart();
+        EnterState(state);
+        QTest::mouseClick(Window->sg1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          CentreOf({4, 2}));
+        EXPECT_EQ(Selection(), QPoint(4, 2));
+    }
+}

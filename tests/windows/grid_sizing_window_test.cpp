@@ -1,0 +1,120 @@
+// The grid's shape for each size and the zoom buttons, pressed for real on the main window.
+#include "windows/grid_window.h"
+
+#include <QFontInfo>
+#include <QPushButton>
+#include <QScrollBar>
+
+class SizingWindowTest : public GridWindowTest {
+protected:
+    void Plus(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(Window->btnFontPiu, Qt::LeftButton);
+    }
+    void Minus(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(Window->btnFontMeno, Qt::LeftButton);
+    }
+    QSize CellSize() const {
+        return {Window->sg1->defaultColWidth(), Window->sg1->defaultRowHeight()};
+    }
+    int FontPixels() const { return Window->sg1->font().pixelSize(); }
+};
+
+TEST_F(SizingWindowTest, EachSizeGetsItsShapeAtTheStartingFont) {
+    const struct {
+        int n;
+        QSize cell;
+        int line, controlHeight, windowWidth, panelWidth;
+    } sizes[] = {
+        {3, {44, 34}, 3, 335, 598, 428},
+        {4, {34, 24}, 2, 418, 752, 582},
+        {5, {34, 24}, 2, 507, 752, 582},
+    };
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(s.n);
+        Restart();
+        Generate(s.n);
+        EXPECT_EQ(Window->sg1->rowCount(), s.n * s.n);
+        EXPECT_EQ(Window->sg1->colCount(), s.n * s.n);
+        EXPECT_EQ(CellSize(), s.cell);
+        EXPECT_EQ(Window->sg1->gridLineWidth(), s.line);
+        EXPECT_EQ(Window->Game.SeparatorWidth, 3);
+        EXPECT_EQ(Window->RequestedGridHeight, s.controlHeight);
+        EXPECT_EQ(Window->RequestedWindowWidth, s.windowWidth);
+        EXPECT_EQ(Window->RequestedGridPanelWidth, s.panelWidth);
+        EXPECT_EQ(Window->RequestedWindowHeight, 688);
+        EXPECT_EQ(Selection(), QPoint(0, 0));
+        // 8 points are 11 pixels at 96 dots per inch.
+        EXPECT_EQ(FontPixels(), 11);
+    }
+}
+
+TEST_F(SizingWindowTest, TwentyFiveByTwentyFiveScrollsInsideItsControl) {
+    Generate(5);
+    Window->resize(Window->RequestedWindowWidth, Window->RequestedWindowHeight);
+    QTest::qWait(10);
+    EXPECT_GT(Window->sg1->verticalScrollBar()->maximum(), 0);
+    // Moving to the last row brings it into view.
+    Select({24, 24});
+    const QRect last = Window->sg1->cellRect(24, 24);
+    EXPECT_TRUE(Window->sg1->viewport()->rect().contains(last));
+}
+
+TEST_F(SizingWindowTest, EightPlusPressesReachSixteenPointsAndANinthChangesNothing) {
+    Generate(3);
+    Plus(8);
+    EXPECT_EQ(Window->GridFontPoints, 16);
+    EXPECT_EQ(CellSize(), QSize(52, 42));
+    EXPECT_EQ(FontPixels(), 21);
+    Plus();
+    EXPECT_EQ(Window->GridFontPoints, 16);
+    EXPECT_EQ(CellSize(), QSize(52, 42));
+    // And back down to the start, where "-" stops.
+    Minus(9);
+    EXPECT_EQ(Window->GridFontPoints, 8);
+    EXPECT_EQ(CellSize(), QSize(44, 34));
+}
+
+TEST_F(SizingWindowTest, MinusAtTheStartChangesNothing) {
+    Minus();
+    EXPECT_EQ(Window->GridFontPoints, 8);
+    Generate(3);
+    Minus();
+    EXPECT_EQ(Window->GridFontPoints, 8);
+    EXPECT_EQ(CellSize(), QSize(44, 34));
+    EXPECT_EQ(FontPixels(), 11);
+}
+
+TEST_F(SizingWindowTest, ZoomCarriesOverToTheNextSizeAndIsKeptBeforeTheFirstPuzzle) {
+    // Zooming while the grid is still hidden counts for the first puzzle.
+    Plus(2);
+    Generate(3);
+    EXPECT_EQ(CellSize(), QSize(46, 36));
+    Plus(2);
+    EXPECT_EQ(Window->GridFontPoints, 12);
+    Generate(4);
+    EXPECT_EQ(CellSize(), QSize(38, 28));
+    EXPECT_EQ(Window->sg1->gridLineWidth(), 2);
+}
+
+TEST_F(SizingWindowTest, SecondPuzzleOfTheSameSizeKeepsSelectionAndCells) {
+    Generate(4);
+    Select({5, 7});
+    Plus();
+    Generate(4);
+    EXPECT_EQ(Selection(), QPoint(5, 7));
+    EXPECT_EQ(CellSize(), QSize(35, 25));
+}
+
+TEST_F(SizingWindowTest, ZoomWorksDuringAGameAndKeepsTheEntries) {
+    StartGame(3);
+    const QPoint open = FirstCell(false);
+    Select(open);
+    Press(KeyFor(Window->Game.SolutionGrid[open.y()][open.x()]));
+    const CellGrid before = Window->Game.PlayGrid;
+    Plus(3);
+    EXPECT_EQ(CellSize(), QSize(47, 37));
+    EXPECT_EQ(Window->Game.PlayGrid, before);
+    EXPECT_EQ(Window->Game.GameState, 4);
+}

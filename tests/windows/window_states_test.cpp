@@ -1,0 +1,184 @@
+// The window in each game state: enabled actions and selectors, button texts, panels.
+#include "toolkit/action_button.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/segment_clock.h"
+#include "windows/window_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <vector>
+
+namespace {
+
+struct Expected {
+    int state;
+    bool genera, print, toggle, play, hint, selectors, gamePanel;
+    const char* toggleText;
+    const char* playText;
+};
+
+// The look of every state the window can be driven into.
+const Expected kStates[] = {
+    {0, true, false, false, false, false, true, false, "Visualizza soluzione", "Gioca"},
+    {1, true, true, true, true, false, true, false, " Mostra soluzione [F6] ", " Gioca [F5] "},
+    {2, true, true, true, true, false, true, false, " Mostra gioco [F6]", " Gioca [F5]"},
+    {4, false, true, true, true, true, false, true, " Mostra soluzione [F6]",
+     " Abbandona gioco [F5] "},
+    {5, false, true, true, true, false, false, false, " Mostra gioco [F6]",
+     " Abbandona gioco [F5]"},
+};
+
+} // namespace
+
+TEST_F(WindowTest, EveryStateShowsItsActionsTextsAndPanels) {
+    for (const Expected& e : kStates) {
+        SCOPED_TRACE(e.state);
+        Restart();
+        EnterState(e.state);
+        EXPECT_EQ(Find<QAction>("ActGenera")->isEnabled(), e.genera);
+        EXPECT_EQ(Find<QAction>("ActPrint")->isEnabled(), e.print);
+        EXPECT_EQ(Find<QAction>("ActToggleView")->isEnabled(), e.toggle);
+        EXPECT_EQ(Find<QAction>("ActPlay")->isEnabled(), e.play);
+        EXPECT_EQ(Find<QAction>("ActSuggerisci")->isEnabled(), e.hint);
+        EXPECT_TRUE(Find<QAction>("ActHelp")->isEnabled());
+        EXPECT_EQ(Find<RadioGroup>("cbg1")->isEnabled(), e.selectors);
+        EXPECT_EQ(Find<RadioGroup>("cbgLivello")->isEnabled(), e.selectors);
+        // Bound buttons follow their actions exactly.
+        EXPECT_EQ(Find<ActionButton>("btnGenera")->isEnabled(), e.genera);
+        EXPECT_EQ(Find<ActionButton>("btnPlay")->isEnabled(), e.play);
+        EXPECT_EQ(Find<ActionButton>("cxButton1")->isEnabled(), e.hint);
+        EXPECT_EQ(Find<ActionButton>("btnToggleView")->text().toStdString(), e.toggleText);
+        EXPECT_EQ(Find<ActionButton>("btnPlay")->text().toStdString(), e.playText);
+        EXPECT_EQ(Find<QWidget>("pnlGameOn")->isVisible(), e.gamePanel);
+        EXPECT_EQ(Find<SegmentClock>("Clock1")->isVisible(), e.gamePanel);
+        EXPECT_EQ(Find<QWidget>("sg1")->isVisible(), e.state != 0);
+        EXPECT_EQ(Window->sg1->autoPopup(), e.state != 0);
+        // Hidden controls stay hidden and the level stays on its first item.
+        EXPECT_TRUE(Find<QWidget>("cbgLivello")->isHidden());
+        EXPECT_TRUE(Find<QWidget>("btnPrint")->isHidden());
+        EXPECT_EQ(Find<RadioGroup>("cbgLivello")->itemIndex(), 0);
+    }
+}
+
+TEST_F(WindowTest, PlayFromSolutionViewShowsPlayerGridAndStartsClock) {
+    EnterState(2);
+    Press(Qt::Key_F5);
+    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_EQ(Window->Clock1->offsetHours(), -10);
+    EXPECT_EQ(Window->Clock1->offsetMinutes(), -20);
+    EXPECT_EQ(Window->Clock1->offsetSeconds(), -30);
+    EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+    Now = Now.addSecs(3725);
+    Window->Clock1->refresh();
+    EXPECT_EQ(Window->Clock1->shownText(), "01:02:05");
+    EXPECT_TRUE(Window->sg1->hasFocus());
+}
+
+TEST_F(WindowTest, ToggleDuringGameHidesPanelAndBringsClockBack) {
+    EnterState(4);
+    Press(Qt::Key_F9);
+    EXPECT_TRUE(Window->cbxHideTimer->isChecked());
+    EXPECT_FALSE(Window->Clock1->isVisible());
+    Press(Qt::Key_F6);
+    EXPECT_EQ(Window->Game.GameState, 5);
+    EXPECT_FALSE(Window->pnlGameOn->isVisible());
+    EXPECT_FALSE(Window->ActSuggerisci->isEnabled());
+    Press(Qt::Key_F6);
+    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_TRUE(Window->pnlGameOn->isVisible());
+    EXPECT_FALSE(Window->cbxHideTimer->isChecked());
+    EXPECT_TRUE(Window->Clock1->isVisible());
+}
+
+// Whatever the answer, the player goes on typing into the grid.
+TEST_F(WindowTest, AbandonAnsweredNoKeepsTheGridFocusedAndYesReopensGeneration) {
+    EnterState(4);
+    for (ConfirmAnswer keep : {ConfirmAnswer::No, ConfirmAnswer::Cancel}) {
+        Answer = keep;
+        Window->btnFontPiu->setFocus();
+        Press(Qt::Key_F5);
+        EXPECT_EQ(Window->Game.GameState, 4);
+        EXPECT_TRUE(Window->sg1->hasFocus());
+    }
+    Answer = ConfirmAnswer::Yes;
+    Press(Qt::Key_F5);
+    EXPECT_EQ(Window->Game.GameState, 1);
+    EXPECT_TRUE(Window->ActGenera->isEnabled());
+}
+
+TEST_F(WindowTest, ButtonsDriveTheSameTransitionsAsKeys) {
+    QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
+    EXPECT_EQ(Window->Game.GameState, 1);
+    QTest::mouseClick(Window->btnToggleView, Qt::LeftButton);
+    EXPECT_EQ(Window->Game.GameState, 2);
+    QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
+    EXPECT_EQ(Window->Game.GameState, 4);
+    // Disabled while playing: a click on generate does nothing.
+    QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
+    EXPECT_EQ(Window->Game.GameState, 4);
+    Answer = ConfirmAnswer::Yes;
+    QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
+    EXPECT_EQ(Window->Game.GameState, 1);
+}
+
+TEST_F(WindowTest, UnknownStateLeavesEverythingDisabledAndReports) {
+    EnterState(1);
+    for (std::uint8_t state : {std::uint8_t{3}, std::uint8_t{6}, std::uint8_t{255}}) {
+        Messages.clear();
+        Window->Game.GameState = state;
+        Window->ApplyGameState();
+        for (QAction* action : {Window->ActGenera, Window->ActPrint, Window->ActToggleView,
+                                Window->ActPlay, Window->ActSuggerisci})
+            EXPECT_FALSE(action->isEnabled());
+        EXPECT_FALSE(Window->cbg1->isEnabled());
+        if (state == 3) {
+            EXPECT_TRUE(Messages.isEmpty());
+        } else {
+            EXPECT_EQ(Messages,
+                      QStringList{
+                          QStringLiteral("Internal error 001: stato:%1 non gestito !").arg(state)});
+        }
+    }
+}
+
+TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
+    Press(Qt::Key_F8);
+    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EnterState(1);
+    Press(Qt::Key_F8);
+    Press(Qt::Key_F8);
+    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    Press(Qt::Key_F5);
+    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    // During a game the menu's checking item follows the box.
+    QStringList captions;
+    for (QAction* item : Window->popm1->actions())
+        captions << item->text();
+    EXPECT_TRUE(captions.contains("Disattiva controllo [F8]"));
+    Press(Qt::Key_F8);
+    captions.clear();
+    for (QAction* item : Window->popm1->actions())
+        captions << item->text();
+    EXPECT_TRUE(captions.contains("Controllo attivo [F8]"));
+}
+
+TEST_F(WindowTest, ClosingTheWindowFreesTheBoard) {
+    EnterState(1);
+    ASSERT_NE(Window->Game.Board, nullptr);
+    EXPECT_TRUE(Window->close());
+    EXPECT_TRUE(Questions.isEmpty());
+    EXPECT_EQ(Window->Game.Board, nullptr);
+}
+
+TEST_F(WindowTest, ARefusedCloseKeepsTheWindowAndItsGame) {
+    EnterState(5);
+    Answer = ConfirmAnswer::Cancel;
+    EXPECT_FALSE(Window->close());
+    EXPECT_TRUE(Window->isVisible());
+    EXPECT_EQ(Window->Game.GameState, 5);
+    Answer = ConfirmAnswer::Yes;
+    EXPECT_TRUE(Window->close());
+    EXPECT_EQ(Questions, QStringList(2, "Abbandona il gioco in corso ?"));
+    EXPECT_EQ(Window->Game.Board, nullptr);
+}
