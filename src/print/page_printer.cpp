@@ -72,9 +72,6 @@ QFont RulesFont() {
     return font;
 }
 
-// The grid as vector drawing scaled into its rectangle: crisp at printer resolution and
-// small in the print file. The rectangle is first made white and opaque, as a copied
-// picture would be, and nothing is drawn outside it.
 // Puts the painter's pen, brush, clip and transform back however the scope is left.
 class SavedPainterState {
 public:
@@ -87,6 +84,9 @@ private:
     QPainter& painter_;
 };
 
+// The grid as vector drawing scaled into its rectangle: crisp at printer resolution and
+// small in the print file. The rectangle is first made white and opaque, as a copied
+// picture would be, and nothing is drawn outside it.
 void DrawGridPicture(QPainter& canvas, const QRect& target, const GridPicture& grid) {
     const SavedPainterState saved(canvas);
     canvas.setClipRect(target);
