@@ -2,6 +2,7 @@
 // and what time it gives.
 #include "game/completion_check.h"
 #include "game/game_fixture.h"
+#include "game/game_texts.h"
 #include "support/pattern_grids.h"
 
 #include <gtest/gtest.h>
@@ -117,18 +118,6 @@ TEST(Completion, BytesAreComparedAsTheyAre) {
 
 } // namespace
 
-namespace {
-
-QString Congratulation(int hours, int minutes, int seconds) {
-    return QStringLiteral("Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil Sudoku in:%1: "
-                          "ore, :%2 min. e %3 secondi.")
-        .arg(hours)
-        .arg(minutes)
-        .arg(seconds);
-}
-
-} // namespace
-
 class CompletionGameTest : public GameTest {
 protected:
     // Fills every open cell but the last one from the solution; returns the last one.
@@ -169,7 +158,7 @@ TEST_F(CompletionGameTest, ElapsedTimeIsTruncatedAndHoursKeepCounting) {
         Host.Time = c.end;
         Type(Solution(last), last);
         ASSERT_EQ(Host.Messages.size(), 1);
-        EXPECT_EQ(Host.Messages[0], Congratulation(c.hours, c.minutes, c.seconds));
+        EXPECT_EQ(Host.Messages[0], CongratulationText({c.hours, c.minutes, c.seconds}));
     }
 }
 
@@ -192,7 +181,7 @@ TEST_F(CompletionGameTest, RepeatThenCorrectionThenClearingThenEveryLaterEntry) 
     Host.Time = Host.Time.addSecs(75);
     Type(Solution(last), last);
     ASSERT_EQ(Host.Messages.size(), 3);
-    EXPECT_EQ(Host.Messages[2], Congratulation(0, 1, 15));
+    EXPECT_EQ(Host.Messages[2], CongratulationText({0, 1, 15}));
     // Refused entries, a hint and the solution view never run the test; the game goes on.
     const Cell given = First(true);
     Type(Solution(given), given);

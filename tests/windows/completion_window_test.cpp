@@ -1,19 +1,8 @@
 // The game clock on the real window, and one whole game played by key presses.
+#include "game/game_texts.h"
 #include "windows/grid_window.h"
 
 #include <QTimeZone>
-
-namespace {
-
-QString Congratulation(int hours, int minutes, int seconds) {
-    return QStringLiteral("Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil Sudoku in:%1: "
-                          "ore, :%2 min. e %3 secondi.")
-        .arg(hours)
-        .arg(minutes)
-        .arg(seconds);
-}
-
-} // namespace
 
 using CompletionWindowTest = GridWindowTest;
 
@@ -69,6 +58,6 @@ TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
     EXPECT_GT(typed, 0);
     EXPECT_EQ(Window->Game.PlayGrid, Window->Game.SolutionGrid);
     ASSERT_EQ(Messages.size(), 1);
-    EXPECT_EQ(Messages[0], Congratulation(0, 0, 0));
+    EXPECT_EQ(Messages[0], CongratulationText({0, 0, 0}));
     EXPECT_EQ(Window->Game.GameState, 4);
 }
