@@ -258,8 +258,8 @@ TEST_P(PrintedPageTest, GridPictureStartsAtTwentyPercentCentredBetweenTheMargins
     }
     // The cells end one grid line before the picture's right and bottom edges.
     const QSize natural = page.grid.NaturalSize();
-    const double lineX = double(page.grid.lineWidth) * g.gw / natural.width();
-    const double lineY = double(page.grid.lineWidth) * g.gh / natural.height();
+    const double lineX = double(page.grid.cells.lineWidth) * g.gw / natural.width();
+    const double lineY = double(page.grid.cells.lineWidth) * g.gh / natural.height();
     const QPoint topLeft = page.Px(g.xg, g.yg);
     const QPoint bottomRight = page.Px(g.xg + g.gw - lineX, g.yg + g.gh - lineY);
     EXPECT_NEAR(cells.left(), topLeft.x(), 2);

@@ -1,29 +1,27 @@
 #include "stand_in_grid.h"
 
 #include "support/pattern_grids.h"
+#include "view/grid_sizing.h"
 
 #include <QFont>
 #include <QPainter>
 
 StandInGrid MakeStandInGrid(int boxSize) {
-    // Starting zoom (8 points): 9x9 cells are 44 x 34 with 3-pixel lines, larger grids
+    // Cells at the starting zoom: 9x9 cells are 44 x 34 with 3-pixel lines, larger grids
     // 34 x 24 with 2-pixel lines.
     StandInGrid grid;
     grid.boxSize = boxSize;
     grid.side = boxSize * boxSize;
-    const bool small = boxSize == 3;
-    grid.cellWidth = small ? 44 : 34;
-    grid.cellHeight = small ? 34 : 24;
-    grid.lineWidth = small ? 3 : 2;
+    grid.cells = GridLayoutFor(boxSize, kMinGridFontPoints)->Cells();
     return grid;
 }
 
 QSize StandInGrid::NaturalSize() const {
-    return {side * (cellWidth + lineWidth), side * (cellHeight + lineWidth)};
+    return GridExtent(cells);
 }
 
 QPoint StandInGrid::CellOrigin(int row, int col) const {
-    return {col * (cellWidth + lineWidth), row * (cellHeight + lineWidth)};
+    return CellRect(cells, {col, row}).topLeft();
 }
 
 GridPicture StandInGrid::Picture() const {
@@ -39,7 +37,7 @@ GridPicture StandInGrid::Picture() const {
         painter.setPen(Qt::black);
         for (int row = 0; row < grid.side; ++row)
             for (int col = 0; col < grid.side; ++col) {
-                const QRect cell(grid.CellOrigin(row, col), QSize(grid.cellWidth, grid.cellHeight));
+                const QRect cell = CellRect(grid.cells, {col, row});
                 painter.fillRect(cell, kStandInCellColour);
                 painter.drawText(cell, Qt::AlignCenter,
                                  QString(QChar(symbols[row * grid.side + col])));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/grid_picture.h"
+#include "view/grid_geometry.h"
 
 #include <QColor>
 
@@ -10,9 +11,7 @@
 struct StandInGrid {
     int boxSize = 3;
     int side = 9;
-    int cellWidth = 0;
-    int cellHeight = 0;
-    int lineWidth = 0;
+    GridGeometry cells; // placed as the window's grid places its cells
 
     QSize NaturalSize() const;
     // Top-left corner of cell (row, col) in the grid's own pixels.
