@@ -42,6 +42,7 @@ void TfrmSudoku::ApplyGameState() {
     }
     if (look.gamePanel) {
         pnlGameOn->show();
+        // Shows the clock afresh, repaints the grid and gives it the focus.
         cbxHideTimerClick();
     }
     if (look.toggleViewText)
@@ -61,8 +62,6 @@ void TfrmSudoku::ApplyGameState() {
         if (GridShown())
             sg1->viewport()->update();
     }
-    if (look.gamePanel)
-        FocusGridIfShown();
 }
 
 void TfrmSudoku::ActToggleViewExecute() {
