@@ -74,6 +74,18 @@ send_keys() {
     done
 }
 
+# Makes the main window the active one and waits, up to 5 s, until the window manager says
+# it is, so that a key the window manager handles (Alt+F4) reaches it at the first press.
+caselio_activate() {
+    local i
+    for i in $(seq 1 50); do
+        xdotool windowactivate "$APP_WID" >/dev/null 2>&1
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$APP_WID" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Waits up to $1 seconds for the program to end; returns its exit status, 124 if it still runs.
 caselio_wait_exit() {
     local status=0

@@ -74,7 +74,7 @@ enters_a_digit ampersand || fail "the digit row entered nothing on a French layo
 setxkbmap us
 
 # Alt+F4 in a game asks; Cancel keeps the program and its game.
-xdotool windowactivate --sync "$APP_WID" >/dev/null 2>&1
+caselio_activate || fail "the window manager did not activate the window"
 xdotool key --clearmodifiers alt+F4
 caselio_box 5 >/dev/null || fail "closing during a game asked nothing"
 send_keys Escape
@@ -82,7 +82,7 @@ caselio_wait_exit 2 && fail "the program ended after Cancel"
 caselio_shot "$OUT/xvfb_kept.png"
 [ "$(grid_pixels "$OUT/xvfb_kept.png" '#FF0000')" -gt 0 ] || fail "the game is gone after Cancel"
 # Alt+F4 again, and Yes (the box's default button).
-xdotool windowactivate --sync "$APP_WID" >/dev/null 2>&1
+caselio_activate || fail "the window manager did not activate the window"
 xdotool key --clearmodifiers alt+F4
 caselio_box 5 >/dev/null || fail "closing during a game asked nothing the second time"
 send_keys Return
@@ -94,7 +94,7 @@ caselio_wait_exit 10 || STATUS=$?
 # for the grid, so no guidance box stands in the way.
 caselio_start "$PROGRAM" "$OUT/xvfb_program2.log" || fail "window did not appear again"
 send_keys F10
-xdotool windowactivate --sync "$APP_WID" >/dev/null 2>&1
+caselio_activate || fail "the window manager did not activate the window"
 xdotool key --clearmodifiers alt+F4
 STATUS=0
 caselio_wait_exit 10 || STATUS=$?
