@@ -41,6 +41,7 @@ void PaintInto(benchmark::State& state, int n, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
+        painter.setClipRect(image.rect());
         PaintGrid(painter, view, layout.Cells(), GridCell{3, 3}, font);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());

@@ -81,8 +81,10 @@ std::optional<GridCell> DrawGrid::cellAt(const QPoint& viewportPos) const {
     return CellAt(Cells, viewportPos + scrollOffset());
 }
 
-void DrawGrid::paintEvent(QPaintEvent*) {
+void DrawGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
+    // The owner may skip what lies outside the clip: the part that needs painting.
+    painter.setClipRect(event->rect());
     painter.translate(-scrollOffset());
     std::optional<GridCell> focused;
     if (isActiveControl())

@@ -15,8 +15,9 @@ class QMenu;
 // Cells sit where the grid geometry puts them, in content coordinates; the grid scrolls when
 // they outgrow the control. The owner paints the whole grid, lines and cells, through one
 // callback per repaint: the painter is set to the grid's font with its origin on the grid's
-// top-left corner (scrolling applied), and gets the current cell while the grid is the
-// window's active control. The dotted focus rectangle is drawn afterwards by the grid.
+// top-left corner (scrolling applied) and clipped to the part to repaint, and gets the
+// current cell while the grid is the window's active control. The dotted focus rectangle is
+// drawn afterwards by the grid.
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:

@@ -329,6 +329,7 @@ TEST_P(GridPixels, ScrolledPartMatchesTheWholeGrid) {
         QImage part(window.size(), QImage::Format_RGB32);
         part.fill(kBackdrop);
         QPainter painter(&part);
+        painter.setClipRect(part.rect());
         painter.translate(-window.topLeft());
         PaintGrid(painter, game.View(4, true), game.layout.Cells(), focus, game.font);
         painter.end();

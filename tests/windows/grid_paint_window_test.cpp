@@ -1,15 +1,19 @@
-// What the real window paints into its grid: read back from the grid's own pixels.
+// What the real window shows in its grid: read back from the pixels the window last painted.
+#include "view/cell_painter.h"
 #include "windows/grid_window.h"
 
 #include <QImage>
 #include <QMessageBox>
+#include <QScrollBar>
 
 class PaintWindowTest : public GridWindowTest {
 protected:
     // The number of pure red pixels inside a cell of the grid as it is on screen now.
     int RedPixelsIn(QPoint cell) {
-        const QImage shot = Window->sg1->viewport()->grab().toImage();
-        const QRect rect = Window->sg1->cellRect(cell.x(), cell.y()) & shot.rect();
+        const QImage shot = Shown();
+        const QWidget* viewport = Window->sg1->viewport();
+        const QRect rect =
+            ShownRect(viewport, Window->sg1->cellRect(cell.x(), cell.y()) & viewport->rect());
         int red = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -69,4 +73,43 @@ TEST_F(PaintWindowTest, SelectionStaysCircledWhileAModalBoxIsUp) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }));
     ASSERT_FALSE(Window->sg1->hasFocus());
     EXPECT_GT(RedPixelsIn(open), 0);
+}
+
+// Every cell the player can see is drawn, wherever the grid sits in the window and whatever
+// the screen's pixel ratio (these tests run again on a 200 % screen): scrolled to the
+// bottom-right corner, the centre of each visible cell of the last row and column is a cell's
+// colour, never the lines' silver that the grid's background is.
+TEST_F(PaintWindowTest, WholeGridIsDrawnAtEveryZoomScrolledToTheBottomRight) {
+    Window->resize(984, 728);
+    for (const int n : {4, 5}) {
+        for (const bool largest : {false, true}) {
+            SCOPED_TRACE(testing::Message() << n << (largest ? " largest zoom" : " smallest zoom"));
+            Restart();
+            Window->resize(984, 728);
+            StartGame(n);
+            for (int step = 0; largest && step < 8; ++step)
+                QTest::mouseClick(Window->btnFontPiu, Qt::LeftButton);
+            const int last = Side() - 1;
+            Select({last, last});
+            DrawGrid* grid = Window->sg1;
+            grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+            grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+
+            const QImage shot = Shown();
+            int checked = 0;
+            for (int i = 0; i <= last; ++i)
+                for (const QPoint cell : {QPoint(i, last), QPoint(last, i)}) {
+                    const QPoint centre = CentreOf(cell);
+                    if (!grid->viewport()->rect().contains(centre))
+                        continue;
+                    const QPoint pixel =
+                        ShownRect(grid->viewport(), QRect(centre, QSize(1, 1))).topLeft();
+                    ASSERT_TRUE(shot.rect().contains(pixel));
+                    EXPECT_NE(shot.pixelColor(pixel), kGridLineColour)
+                        << "cell row " << cell.y() + 1 << ", column " << cell.x() + 1;
+                    ++checked;
+                }
+            EXPECT_GE(checked, 8);
+        }
+    }
 }

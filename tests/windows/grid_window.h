@@ -2,7 +2,9 @@
 
 #include "windows/window_fixture.h"
 
+#include <QBackingStore>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QMenu>
 #include <QPoint>
 #include <QTimer>
@@ -86,5 +88,22 @@ protected:
 
     QPoint CentreOf(QPoint cell) const {
         return Window->sg1->cellRect(cell.x(), cell.y()).center();
+    }
+
+    // What the window shows now: the pixels it last painted, after the repaints already asked
+    // for, as the offscreen platform keeps them in the window's backing store. Nothing is
+    // painted afresh, so a missing repaint shows as an old picture, and the grid is at its real
+    // place in the window, at the screen's pixel ratio.
+    QImage Shown() const {
+        QCoreApplication::processEvents();
+        const auto* painted = dynamic_cast<const QImage*>(Window->backingStore()->paintDevice());
+        return painted ? *painted : QImage();
+    }
+
+    // A rectangle of a control, in the pixels of Shown().
+    QRect ShownRect(const QWidget* control, QRect rect) const {
+        const double ratio = Window->devicePixelRatioF();
+        const QRectF inWindow(control->mapTo(Window.get(), rect.topLeft()), rect.size());
+        return QRectF(inWindow.topLeft() * ratio, inWindow.size() * ratio).toAlignedRect();
     }
 };

@@ -99,4 +99,26 @@ xdotool key --clearmodifiers alt+F4
 STATUS=0
 caselio_wait_exit 10 || STATUS=$?
 [ "$STATUS" -eq 0 ] || fail "one Alt+F4 in state 1 did not end the program (status $STATUS)"
+
+# The whole grid on the maximized window: 25x25 zoomed to the largest step, a game, and the
+# selection moved to the last cell, which must show its red ellipse. Clicks land where the
+# maximized window on a 1280x1024 screen puts the "5x5" item and the "+" button.
+caselio_start "$PROGRAM" "$OUT/xvfb_program3.log" || fail "window did not appear a third time"
+read -r WIDTH HEIGHT < <(xdotool getwindowgeometry --shell "$APP_WID" |
+    sed -n 's/^\(WIDTH\|HEIGHT\)=//p' | paste -sd ' ')
+xdotool mousemove --window "$APP_WID" 370 101 click 1
+send_keys F10
+for step in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove --window "$APP_WID" $((WIDTH - 163)) $((HEIGHT - 136)) click 1
+    sleep 0.1
+done
+send_keys F5 ctrl+End
+caselio_shot "$OUT/xvfb_25x25_largest.png"
+[ "$(grid_pixels "$OUT/xvfb_25x25_largest.png" '#FF0000')" -gt 0 ] ||
+    fail "the last cell of a 25x25 grid at the largest zoom is not drawn"
+caselio_activate || fail "the window manager did not activate the window"
+xdotool key --clearmodifiers alt+F4
+caselio_box 5 >/dev/null || fail "closing the 25x25 game asked nothing"
+send_keys Return
+caselio_wait_exit 10 || fail "the program did not end after the last Yes"
 echo "PASS: screenshots in $OUT"
