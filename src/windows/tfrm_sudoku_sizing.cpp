@@ -53,10 +53,13 @@ void TfrmSudoku::ApplyZoom(bool larger) {
     update();
 }
 
+// The grid takes the keyboard back after a step, as after the other buttons.
 void TfrmSudoku::btnFontPiuClick() {
     ApplyZoom(true);
+    FocusGridIfShown();
 }
 
 void TfrmSudoku::btnFontMenoClick() {
     ApplyZoom(false);
+    FocusGridIfShown();
 }

@@ -117,4 +117,14 @@ TEST_F(SizingWindowTest, ZoomWorksDuringAGameAndKeepsTheEntries) {
     EXPECT_EQ(CellSize(), QSize(47, 37));
     EXPECT_EQ(Window->Game.PlayGrid, before);
     EXPECT_EQ(Window->Game.GameState, 4);
+    // The grid has the keyboard back after each click: the next symbol goes into the grid.
+    for (const bool larger : {false, true}) {
+        larger ? Plus() : Minus();
+        ASSERT_TRUE(Window->sg1->hasFocus());
+        Window->sg1->setCurrentCell(open.x(), open.y());
+        Press(Qt::Key_Space);
+        EXPECT_EQ(Cell(open), ' ');
+        Press(KeyFor(Window->Game.SolutionGrid[open.y()][open.x()]));
+        EXPECT_EQ(Cell(open), Window->Game.SolutionGrid[open.y()][open.x()]);
+    }
 }
