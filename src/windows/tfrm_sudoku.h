@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class ActionButton;
@@ -156,8 +157,9 @@ private:
     // The game's way out to the desktop, through the seams.
     void ShowMessage(const QString& text) override;
     bool ConfirmYes(const QString& question) override;
-    double Now() override;
+    QDateTime Now() override;
 
     KeyPreview* Preview = nullptr;
+    std::unique_ptr<QPrinter> Printer;
     bool Shown = false;
 };

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
+#include <QPrinter>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>

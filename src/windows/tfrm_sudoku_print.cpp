@@ -16,7 +16,11 @@
 #include <QPrinter>
 
 void TfrmSudoku::ActPrintExecute() {
-    QPrinter printer(QPrinter::HighResolution);
+    // One printer for the run, made at the first print: the dialog opens on the printer, file,
+    // orientation and paper chosen last time.
+    if (!Printer)
+        Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter& printer = *Printer;
     PrintActionSteps steps;
     steps.askPrinter = [&] { return CurrentSeams().printDialog(printer, this); };
     steps.fitWindow = [this] { FitWindowToBoxSize(Game.BoxSize); };

@@ -80,6 +80,33 @@ TEST_F(PrintFromWindow, CancelledDialogPrintsNothingAndKeepsTheGridFocused) {
     EXPECT_TRUE(Window->sg1->hasFocus());
 }
 
+// Within a run the dialog opens on what was chosen last time.
+TEST_F(PrintFromWindow, SecondDialogOpensOnTheFirstOnesChoices) {
+    Generate(0);
+    QString fileSeen;
+    QPageLayout::Orientation orientationSeen = QPageLayout::Portrait;
+    QPageSize::PageSizeId paperSeen = QPageSize::A4;
+    Seams seams = CurrentSeams();
+    seams.printDialog = [&](QPrinter& printer, QWidget*) {
+        ++PrintDialogs;
+        fileSeen = printer.outputFileName();
+        orientationSeen = printer.pageLayout().orientation();
+        paperSeen = printer.pageLayout().pageSize().id();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PdfPath());
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        return PrintDialogs == 1;
+    };
+    InstallSeams(seams);
+    Press(Qt::Key_F7);
+    Press(Qt::Key_F7);
+    ASSERT_EQ(PrintDialogs, 2);
+    EXPECT_EQ(fileSeen, PdfPath());
+    EXPECT_EQ(orientationSeen, QPageLayout::Landscape);
+    EXPECT_EQ(paperSeen, QPageSize::Letter);
+}
+
 TEST_F(PrintFromWindow, NineByNinePuzzlePageWithItsRules) {
     Generate(0);
     AnswerDialog(true);
