@@ -14,12 +14,10 @@ double DateTimeToDays(const QDateTime& moment) {
     return days + moment.time().msecsSinceStartOfDay() / static_cast<double>(kMsPerDay);
 }
 
-ElapsedTime ComputeElapsedTime(double now, double start) {
+ElapsedTime ComputeElapsedTime(const QDateTime& now, const QDateTime& start) {
     // One truncated count of seconds gives all three parts, so they always agree; truncating
     // hours, minutes and seconds separately could read 0 h 60 min just before a whole hour.
-    const double days = std::fabs(now - start);
-    const std::int64_t totalMs = std::llround(days * static_cast<double>(kMsPerDay));
-    const std::int64_t totalSeconds = totalMs / 1000;
+    const std::int64_t totalSeconds = std::llabs(start.msecsTo(now)) / 1000;
     ElapsedTime elapsed;
     elapsed.hours = totalSeconds / 3600;
     elapsed.minutes = static_cast<int>(totalSeconds / 60 % 60);

@@ -14,8 +14,10 @@ struct ElapsedTime {
     int seconds = 0;
 };
 
-// The time between two date-times (in either order), truncated to whole seconds.
-ElapsedTime ComputeElapsedTime(double now, double start);
+// The real time between two date-times (in either order), truncated to whole seconds. On the
+// days the clocks change, this is what a stopwatch reads, not the difference of the times of
+// day.
+ElapsedTime ComputeElapsedTime(const QDateTime& now, const QDateTime& start);
 
 // The offset that makes a time-of-day clock read 00:00:00 at `start`: minus the start's
 // hours, minutes and seconds (its milliseconds are left out).

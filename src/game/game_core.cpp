@@ -3,6 +3,7 @@
 
 #include "engine/random_source.h"
 #include "engine/symbol_alphabets.h"
+#include "game/elapsed_time.h"
 #include "game/game_texts.h"
 
 GameCore::GameCore(GameHost& host, QObject* parent) : QObject(parent), Host(host) {}
@@ -45,7 +46,8 @@ GameCore::PlayOutcome GameCore::Play() {
     if (GameState != PuzzleView && GameState != SolutionView)
         return PlayOutcome::Refused;
     EnterState(Playing);
-    PlayStartTime = Host.Now();
+    PlayStartMoment = Host.Now();
+    PlayStartTime = DateTimeToDays(PlayStartMoment);
     return PlayOutcome::Started;
 }
 

@@ -36,6 +36,7 @@ public:
     std::int32_t SeparatorWidth = kSeparatorWidth;
     std::uint8_t GameState = NoPuzzle;
     double PlayStartTime = 0.0; // days since 1899-12-30, time of day as the fraction
+    QDateTime PlayStartMoment;  // the same start with its zone, for real elapsed time
     bool Checking = false;      // repeated symbols are marked during a game
     bool TimerHidden = false;   // the clock is hidden during a game
     bool GridShown = false;     // a grid has been prepared and is on view

@@ -65,5 +65,5 @@ void GameCore::StoreEntry(int row, int column, char value) {
 void GameCore::CheckCompletion() {
     if (!Board || !IsGridSolved(*Board, PlayGrid))
         return;
-    Host.ShowMessage(CongratulationText(ComputeElapsedTime(Host.Now(), PlayStartTime)));
+    Host.ShowMessage(CongratulationText(ComputeElapsedTime(Host.Now(), PlayStartMoment)));
 }

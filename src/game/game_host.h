@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // What the game asks of the world around it. The main window answers with the desktop's boxes
@@ -11,6 +12,6 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
     // The one question, with the answers Yes, No and Cancel: true only for Yes.
     virtual bool ConfirmYes(const QString& question) = 0;
-    // The current local date-time, as days since 30 December 1899 (see DateTimeToDays).
-    virtual double Now() = 0;
+    // The current local date-time, with its zone, so that elapsed time is real time.
+    virtual QDateTime Now() = 0;
 };

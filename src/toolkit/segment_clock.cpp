@@ -67,9 +67,11 @@ void AddColon(std::vector<ClockSegment>& segments, QPointF origin) {
 
 } // namespace
 
-QString ClockReading(const QDateTime& now, int hours, int minutes, int seconds) {
+QString ClockReading(const QDateTime& now, int utcOffsetSeconds, int hours, int minutes,
+                     int seconds) {
     const qint64 offsetMs = ((hours * 60LL + minutes) * 60LL + seconds) * 1000LL;
-    qint64 ms = (now.time().msecsSinceStartOfDay() + offsetMs) % kMsPerDay;
+    const QTime timeOfDay = now.toOffsetFromUtc(utcOffsetSeconds).time();
+    qint64 ms = (timeOfDay.msecsSinceStartOfDay() + offsetMs) % kMsPerDay;
     if (ms < 0)
         ms += kMsPerDay;
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms))
@@ -105,6 +107,7 @@ SegmentClock::SegmentClock(QWidget* parent) : QFrame(parent), Timer(new QTimer(t
     Timer->setInterval(250);
     connect(Timer, &QTimer::timeout, this, &SegmentClock::refresh);
     Timer->start();
+    UtcOffset = CurrentSeams().now().offsetFromUtc();
     refresh();
 }
 
@@ -113,11 +116,12 @@ void SegmentClock::setTimeOffset(int days, int hours, int minutes, int seconds) 
     Hours = hours;
     Minutes = minutes;
     Seconds = seconds;
+    UtcOffset = CurrentSeams().now().offsetFromUtc();
     refresh();
 }
 
 void SegmentClock::refresh() {
-    const QString reading = ClockReading(CurrentSeams().now(), Hours, Minutes, Seconds);
+    const QString reading = ClockReading(CurrentSeams().now(), UtcOffset, Hours, Minutes, Seconds);
     if (reading == Shown)
         return;
     Shown = reading;

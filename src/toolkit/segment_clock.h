@@ -8,11 +8,13 @@
 
 class QTimer;
 
-// What a 24-hour "hh:mm:ss" clock shows at `now` with an offset added: the time of day of the
-// sum, wrapping at midnight. It is worked out on the time of day, not in elapsed seconds, so
-// an offset taken from a time of day cancels it exactly also on the days the clocks change.
-// Whole days of offset do not change a time of day.
-QString ClockReading(const QDateTime& now, int hours, int minutes, int seconds);
+// What a 24-hour "hh:mm:ss" clock set to `utcOffsetSeconds` from UTC shows at `now` with an
+// offset added: the time of day of the sum, wrapping at midnight. The clock keeps its UTC
+// offset while the local clocks change, so it runs in real seconds: an offset taken from the
+// time of day at which the UTC offset was read makes it a stopwatch on any day. Whole days of
+// offset do not change a time of day.
+QString ClockReading(const QDateTime& now, int utcOffsetSeconds, int hours, int minutes,
+                     int seconds);
 
 // One segment of the readout: its outline and whether it is lit.
 struct ClockSegment {
@@ -28,6 +30,8 @@ std::vector<ClockSegment> ClockSegments(const QRectF& area, const QString& text)
 // a sunken bevel on its parent's background: lit segments silver with a dark outline, unlit
 // ones a faint grey trace. It refreshes itself from a timer and reads the time through the
 // seams, so a game's elapsed time shows by setting the offset to minus the start's time of day.
+// Setting the offset also sets the clock to the local UTC offset of that moment, which it then
+// keeps, so a game across a change of the local clocks reads its real length.
 class SegmentClock : public QFrame {
     Q_OBJECT
 public:
@@ -55,4 +59,5 @@ private:
     int Hours = 0;
     int Minutes = 0;
     int Seconds = 0;
+    int UtcOffset = 0;
 };

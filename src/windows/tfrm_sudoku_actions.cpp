@@ -147,6 +147,6 @@ bool TfrmSudoku::ConfirmYes(const QString& question) {
     return CurrentSeams().confirm(this, question) == ConfirmAnswer::Yes;
 }
 
-double TfrmSudoku::Now() {
-    return DateTimeToDays(CurrentSeams().now());
+QDateTime TfrmSudoku::Now() {
+    return CurrentSeams().now();
 }

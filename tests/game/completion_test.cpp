@@ -5,6 +5,7 @@
 #include "game/game_texts.h"
 #include "support/pattern_grids.h"
 
+#include <QTimeZone>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -136,6 +137,7 @@ protected:
 
 TEST_F(CompletionGameTest, ElapsedTimeIsTruncatedAndHoursKeepCounting) {
     const QDate day(2024, 3, 9);
+    const QTimeZone rome("Europe/Rome");
     const struct {
         QDateTime start, end;
         int hours, minutes, seconds;
@@ -147,6 +149,9 @@ TEST_F(CompletionGameTest, ElapsedTimeIsTruncatedAndHoursKeepCounting) {
         {{day, QTime(9, 0, 0)}, {day.addDays(1), QTime(11, 0, 5)}, 26, 0, 5},
         // The start's milliseconds count for the message.
         {{day, QTime(8, 0, 0, 900)}, {day, QTime(8, 1, 0, 800)}, 0, 0, 59},
+        // Two real minutes from 02:58:30 summer time to 02:00:30 winter time.
+        {QDateTime(QDate(2024, 10, 27), QTime(0, 58, 30), Qt::UTC).toTimeZone(rome),
+         QDateTime(QDate(2024, 10, 27), QTime(1, 0, 30), Qt::UTC).toTimeZone(rome), 0, 2, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.start.toString(Qt::ISODateWithMs).toStdString());

@@ -1,19 +1,25 @@
 #include "game/elapsed_time.h"
 #include "game/game_texts.h"
 
+#include <QTimeZone>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
 
+QDateTime Moment(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms));
+}
+
 double Days(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
-    return DateTimeToDays(QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms)));
+    return DateTimeToDays(Moment(year, month, day, hour, minute, second, ms));
 }
 
 // A game start well inside a day, and the time `seconds` later.
-const double kStart = Days(2024, 3, 14, 9, 15, 20, 250);
+const QDateTime kStart = Moment(2024, 3, 14, 9, 15, 20, 250);
 
-double After(double seconds) {
-    return kStart + seconds / 86400.0;
+QDateTime After(double seconds) {
+    return kStart.addMSecs(std::llround(seconds * 1000));
 }
 
 struct ElapsedCase {
@@ -59,13 +65,31 @@ TEST(ElapsedTime, WholeSecondsNeverDisagreeNearAnHour) {
     }
 }
 
-TEST(ElapsedTime, GameAcrossMidnight) {
-    const double start = Days(2024, 12, 31, 23, 50, 0);
-    const double end = Days(2025, 1, 1, 0, 20, 0, 500);
-    const ElapsedTime e = ComputeElapsedTime(end, start);
-    EXPECT_EQ(e.hours, 0);
-    EXPECT_EQ(e.minutes, 30);
-    EXPECT_EQ(e.seconds, 0);
+// Real time, as a stopwatch measures it: across midnight, and across both changes of the
+// local clocks in 2024 (the autumn game starts in the hour that happens twice).
+TEST(ElapsedTime, IsRealTimeAcrossMidnightAndTheChangesOfTheLocalClocks) {
+    const QTimeZone rome("Europe/Rome");
+    ASSERT_TRUE(rome.isValid());
+    const auto inRome = [&](QDate day, QTime utc) {
+        return QDateTime(day, utc, Qt::UTC).toTimeZone(rome);
+    };
+    const struct {
+        QDateTime start, end;
+        int minutes, seconds;
+    } cases[] = {
+        {Moment(2024, 12, 31, 23, 50, 0), Moment(2025, 1, 1, 0, 20, 0, 500), 30, 0},
+        {inRome(QDate(2024, 3, 31), QTime(0, 59, 0)), inRome(QDate(2024, 3, 31), QTime(1, 1, 5)), 2,
+         5},
+        {inRome(QDate(2024, 10, 27), QTime(0, 58, 30)),
+         inRome(QDate(2024, 10, 27), QTime(1, 0, 30)), 2, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start.toString(Qt::ISODate).toStdString());
+        const ElapsedTime e = ComputeElapsedTime(c.end, c.start);
+        EXPECT_EQ(e.hours, 0);
+        EXPECT_EQ(e.minutes, c.minutes);
+        EXPECT_EQ(e.seconds, c.seconds);
+    }
 }
 
 TEST(DateTimeToDays, MatchesTheDayScale) {

@@ -17,7 +17,7 @@ public:
         Questions << question;
         return Answer;
     }
-    double Now() override { return DateTimeToDays(Time); }
+    QDateTime Now() override { return Time; }
 
     QStringList Messages;
     QStringList Questions;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimeZone>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdlib>
@@ -88,13 +89,35 @@ TEST_F(ClockTest, OffsetMakesTheReadoutCountFromTheStart) {
 }
 
 TEST(ClockReading, TimeOfDayOfTheSumInWholeSecondsWrappingAtMidnight) {
-    const QDateTime start(QDate(2024, 5, 6), QTime(14, 7, 33, 900));
-    EXPECT_EQ(ClockReading(start, -14, -7, -33), "00:00:00");
+    const QDateTime start(QDate(2024, 5, 6), QTime(14, 7, 33, 900), Qt::OffsetFromUTC, 7200);
+    const int utc = start.offsetFromUtc();
+    EXPECT_EQ(ClockReading(start, utc, -14, -7, -33), "00:00:00");
     // The start's milliseconds are not in the offset: the clock may run up to a second ahead.
-    EXPECT_EQ(ClockReading(start.addMSecs(100), -14, -7, -33), "00:00:01");
-    EXPECT_EQ(ClockReading(start.addSecs(3725), -14, -7, -33), "01:02:05");
-    EXPECT_EQ(ClockReading(start.addDays(1).addSecs(10), -14, -7, -33), "00:00:10");
-    EXPECT_EQ(ClockReading(start, 10, 0, 0), "00:07:33");
+    EXPECT_EQ(ClockReading(start.addMSecs(100), utc, -14, -7, -33), "00:00:01");
+    EXPECT_EQ(ClockReading(start.addSecs(3725), utc, -14, -7, -33), "01:02:05");
+    EXPECT_EQ(ClockReading(start.addDays(1).addSecs(10), utc, -14, -7, -33), "00:00:10");
+    EXPECT_EQ(ClockReading(start, utc, 10, 0, 0), "00:07:33");
+    // The same moment read in another zone is the same reading.
+    EXPECT_EQ(ClockReading(start.toUTC().addSecs(3725), utc, -14, -7, -33), "01:02:05");
+}
+
+// Games that cross a change of the local clocks read their real length.
+TEST(ClockReading, KeepsItsUtcOffsetWhenTheLocalClocksChange) {
+    const QTimeZone rome("Europe/Rome");
+    ASSERT_TRUE(rome.isValid());
+    const struct {
+        QDateTime startUtc;
+        int hours, minutes, seconds;
+    } cases[] = {
+        {QDateTime(QDate(2024, 3, 31), QTime(0, 59, 0), Qt::UTC), -1, -59, 0},     // 01:59 CET
+        {QDateTime(QDate(2024, 10, 27), QTime(0, 58, 30), Qt::UTC), -2, -58, -30}, // 02:58:30 CEST
+    };
+    for (const auto& c : cases) {
+        const QDateTime start = c.startUtc.toTimeZone(rome);
+        const int utc = start.offsetFromUtc();
+        EXPECT_EQ(ClockReading(start, utc, c.hours, c.minutes, c.seconds), "00:00:00");
+        EXPECT_EQ(ClockReading(start.addSecs(125), utc, c.hours, c.minutes, c.seconds), "00:02:05");
+    }
 }
 
 // Brightness of a pixel as the eye sees it, 0 to 255.

@@ -16,16 +16,25 @@ TEST_F(CompletionWindowTest, ClockReadsZeroAtTheStartAndCountsWholeSecondsAcross
     Now = QDateTime(QDate(2024, 3, 10), QTime(0, 20, 0, 700));
     Window->Clock1->refresh();
     EXPECT_EQ(Window->Clock1->shownText(), "00:30:00");
+    // The clock's own tick repaints what the player sees.
+    const QRect clock = ShownRect(Window->Clock1, Window->Clock1->rect());
+    const QImage before = Shown().copy(clock);
+    Now = Now.addSecs(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Window->Clock1->shownText() == "00:30:01"; }));
+    EXPECT_NE(Shown().copy(clock), before);
 }
 
-// On the days the clocks change, a game started after the change counts from 00:00:00 too.
-TEST_F(CompletionWindowTest, ClockCountsFromZeroOnDaylightSavingDays) {
+// A game across a change of the local clocks counts from 00:00:00 in real seconds, whether it
+// starts before the change (an hour short in spring, twice the same hour in autumn) or after.
+TEST_F(CompletionWindowTest, ClockCountsRealSecondsOnDaylightSavingDays) {
     const QTimeZone rome("Europe/Rome");
     ASSERT_TRUE(rome.isValid());
-    for (const QDate day : {QDate(2024, 3, 31), QDate(2024, 10, 27)}) {
-        SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
+    for (const QDateTime& startUtc : {QDateTime(QDate(2024, 3, 31), QTime(0, 59, 0), Qt::UTC),
+                                      QDateTime(QDate(2024, 10, 27), QTime(0, 59, 0), Qt::UTC),
+                                      QDateTime(QDate(2024, 10, 27), QTime(9, 0, 0), Qt::UTC)}) {
+        SCOPED_TRACE(startUtc.toString(Qt::ISODate).toStdString());
         Restart();
-        Now = QDateTime(day, QTime(10, 0), rome);
+        Now = startUtc.toTimeZone(rome);
         StartGame(3);
         EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
         Now = Now.addSecs(65);
