@@ -167,16 +167,20 @@ TEST(BoardLoad, SizesThatDoNotFitAreRefusedSafely) {
 }
 
 TEST(BoardLoad, SolutionWithAnEmptyOrForeignCellIsRefused) {
-    for (char bad : {'?', '.', ' ', 'X', '0'}) {
-        std::string solution = kSolution9;
-        solution[40] = bad;
-        TsdBoard board(3, kAlphabet9, kPuzzle9, solution);
-        EXPECT_TRUE(board.HasError()) << bad;
-        EXPECT_EQ(
-            board.GetErrorText().rfind("Generator Solution symbol expected at position:40", 0), 0u)
-            << board.GetErrorText();
-        EXPECT_EQ(board.SolutionCell(0, 0), -1) << "nothing parsed";
-    }
+    // The first, a middle and the last cell.
+    for (const std::size_t position : {0, 40, 80})
+        for (char bad : {'?', '.', ' ', 'X', '0'}) {
+            std::string solution = kSolution9;
+            solution[position] = bad;
+            TsdBoard board(3, kAlphabet9, kPuzzle9, solution);
+            EXPECT_TRUE(board.HasError()) << bad;
+            EXPECT_EQ(board.GetErrorText().rfind("Generator Solution symbol expected at position:" +
+                                                     std::to_string(position),
+                                                 0),
+                      0u)
+                << board.GetErrorText();
+            EXPECT_EQ(board.SolutionCell(0, 0), -1) << "nothing parsed";
+        }
 }
 
 TEST(BoardLoad, LargestFittingSizeWorks) {

@@ -1,6 +1,9 @@
 // The texts of the printed page.
+#include "print/box_text.h"
+#include "print/page_geometry.h"
 #include "print/rules_text.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +52,30 @@ TEST(RulesLines, AnyOtherSizeGivesFourEmptyLines) {
         for (const QString& line : lines)
             EXPECT_TRUE(line.isEmpty()) << boxSize;
     }
+}
+
+// A line must end a whole blank before the right frame line: one that would end only half a
+// blank before it is written smaller, and then keeps the blank.
+TEST(FontFittingBox, LeavesABlankBeforeTheRightFrame) {
+    const QImage page(2000, 400, QImage::Format_RGB32);
+    const QFont font(QStringLiteral("DejaVu Sans"), 12);
+    const QStringList lines{RulesLines(3)[0]};
+    const auto room = [&](const QFont& f, const QRect& box) {
+        const QFontMetrics metrics(f, &page);
+        const int right = BoxFramePolygon(box.x(), box.y(), box.width(), box.height())[1].x();
+        return right - box.x() - metrics.horizontalAdvance(lines[0]) -
+               2 * metrics.horizontalAdvance(u' ');
+    };
+    QRect box(10, 10, 1000, 300);
+    const int blank = QFontMetrics(font, &page).horizontalAdvance(u' ');
+    box.setWidth(box.width() - room(font, box) - blank / 2);
+    ASSERT_LT(room(font, box), 0);
+    const QFont fitted = FontFittingBox(font, lines, box, 10, &page);
+    EXPECT_LT(fitted.pointSizeF(), font.pointSizeF());
+    EXPECT_GE(room(fitted, box), 0);
+    // With a blank to spare, the font stays.
+    box.setWidth(box.width() + blank);
+    EXPECT_EQ(FontFittingBox(font, lines, box, 10, &page).pointSizeF(), font.pointSizeF());
 }
 
 } // namespace

@@ -44,7 +44,8 @@ TEST(ReadGridKey, FunctionNavigationAndEditingKeysEnterNothing) {
 // A modifier pressed by itself is the start of a chord such as the window manager's Alt+F4.
 TEST(ReadGridKey, ModifierKeysAloneAreOnlyModifiers) {
     for (int key : {Qt::Key_Alt, Qt::Key_Shift, Qt::Key_Control, Qt::Key_AltGr, Qt::Key_Meta,
-                    Qt::Key_CapsLock, Qt::Key_NumLock}) {
+                    Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_Super_L, Qt::Key_Super_R,
+                    Qt::Key_Hyper_L, Qt::Key_Hyper_R, Qt::Key_Mode_switch, Qt::Key_ScrollLock}) {
         const GridKey read = Key(key);
         EXPECT_TRUE(read.modifierAlone) << std::hex << key;
         EXPECT_FALSE(read.value.has_value()) << std::hex << key;
