@@ -15,7 +15,7 @@ PACKAGES=(
     xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
     tzdata
     # checking the help pages
-    tidy
+    tidy chromium
     # sanitizers and the fuzzer
     clang libclang-rt-14-dev
     # installing the game
