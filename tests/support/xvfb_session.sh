@@ -107,6 +107,20 @@ caselio_box() {
     return 1
 }
 
+# Asks the window manager to close the main window during a game (Alt+F4) and waits for the
+# program's question; prints the box's window id. On a loaded machine the first Alt+F4 can be
+# lost before the window manager has caught up, so it activates the window and asks again, up
+# to three times, but only while no box has appeared.
+caselio_ask_close() {
+    local attempt wid
+    for attempt in 1 2 3; do
+        caselio_activate || continue
+        xdotool key --clearmodifiers alt+F4
+        wid=$(caselio_box 5) && { echo "$wid"; return 0; }
+    done
+    return 1
+}
+
 # A screenshot of the main window's client area into $1.
 caselio_shot() {
     sleep 0.3

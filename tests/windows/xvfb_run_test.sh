@@ -74,17 +74,13 @@ enters_a_digit ampersand || fail "the digit row entered nothing on a French layo
 setxkbmap us
 
 # Alt+F4 in a game asks; Cancel keeps the program and its game.
-caselio_activate || fail "the window manager did not activate the window"
-xdotool key --clearmodifiers alt+F4
-caselio_box 5 >/dev/null || fail "closing during a game asked nothing"
+caselio_ask_close >/dev/null || fail "closing during a game asked nothing"
 send_keys Escape
 caselio_wait_exit 2 && fail "the program ended after Cancel"
 caselio_shot "$OUT/xvfb_kept.png"
 [ "$(grid_pixels "$OUT/xvfb_kept.png" '#FF0000')" -gt 0 ] || fail "the game is gone after Cancel"
 # Alt+F4 again, and Yes (the box's default button).
-caselio_activate || fail "the window manager did not activate the window"
-xdotool key --clearmodifiers alt+F4
-caselio_box 5 >/dev/null || fail "closing during a game asked nothing the second time"
+caselio_ask_close >/dev/null || fail "closing during a game asked nothing the second time"
 send_keys Return
 STATUS=0
 caselio_wait_exit 10 || STATUS=$?
@@ -116,9 +112,7 @@ send_keys F5 ctrl+End
 caselio_shot "$OUT/xvfb_25x25_largest.png"
 [ "$(grid_pixels "$OUT/xvfb_25x25_largest.png" '#FF0000')" -gt 0 ] ||
     fail "the last cell of a 25x25 grid at the largest zoom is not drawn"
-caselio_activate || fail "the window manager did not activate the window"
-xdotool key --clearmodifiers alt+F4
-caselio_box 5 >/dev/null || fail "closing the 25x25 game asked nothing"
+caselio_ask_close >/dev/null || fail "closing the 25x25 game asked nothing"
 send_keys Return
 caselio_wait_exit 10 || fail "the program did not end after the last Yes"
 echo "PASS: screenshots in $OUT"
