@@ -1,3 +1,4 @@
+#include "desktop/desktop_services.h"
 #include "windows/qt_translations.h"
 #include "windows/tfrm_sudoku.h"
 #include "windows/tfrmhlpi.h"
@@ -9,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Caselio");
     UseItalianQtTexts(app);
     // The main window first, then the hidden holder of the print background.
-    TfrmSudoku frmSudoku;
+    TfrmSudoku frmSudoku(RealDesktopServices());
     Tfrmhlpi frmhlpi;
     frmSudoku.frmhlpi = &frmhlpi;
     frmSudoku.showMaximized();

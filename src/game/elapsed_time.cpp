@@ -25,11 +25,13 @@ ElapsedTime ComputeElapsedTime(const QDateTime& now, const QDateTime& start) {
     return elapsed;
 }
 
-ClockOffset ClockOffsetFor(double start) {
-    // Milliseconds since midnight, rounded as the recorded times carry no finer precision.
-    const double fraction = start - std::floor(start);
+ClockOffset ClockOffsetFor(const QDateTime& start) {
+    // From the start as the game records it: milliseconds since midnight, rounded as the
+    // recorded times carry no finer precision.
+    const double days = DateTimeToDays(start);
+    const double fraction = days - std::floor(days);
     const std::int64_t ms = std::llround(fraction * static_cast<double>(kMsPerDay)) % kMsPerDay;
     const std::int64_t seconds = ms / 1000;
     return ClockOffset{-static_cast<int>(seconds / 3600), -static_cast<int>(seconds / 60 % 60),
-                       -static_cast<int>(seconds % 60)};
+                       -static_cast<int>(seconds % 60), start.offsetFromUtc()};
 }

@@ -20,11 +20,13 @@ struct ElapsedTime {
 ElapsedTime ComputeElapsedTime(const QDateTime& now, const QDateTime& start);
 
 // The offset that makes a time-of-day clock read 00:00:00 at `start`: minus the start's
-// hours, minutes and seconds (its milliseconds are left out).
+// hours, minutes and seconds (its milliseconds are left out), for a clock kept at the start's
+// offset from UTC so that it then counts real seconds.
 struct ClockOffset {
     int hours = 0;
     int minutes = 0;
     int seconds = 0;
+    int utcOffsetSeconds = 0;
 };
 
-ClockOffset ClockOffsetFor(double start);
+ClockOffset ClockOffsetFor(const QDateTime& start);

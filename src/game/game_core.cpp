@@ -1,58 +1,177 @@
-// The game's life and its transitions.
+// The game's life: start, generation with its retries, the transitions, entries, the hint and
+// the completion test after every stored entry.
 #include "game/game_core.h"
 
+#include "bank/seed_bank.h"
 #include "engine/random_source.h"
 #include "engine/symbol_alphabets.h"
+#include "game/completion_check.h"
 #include "game/elapsed_time.h"
 #include "game/game_texts.h"
 
-GameCore::GameCore(GameHost& host, QObject* parent) : QObject(parent), Host(host) {}
+namespace {
+
+constexpr int kRetries = 10;
+
+char LevelLetter(int levelIndex) {
+    static constexpr char kLevels[] = {'E', 'M', 'A'};
+    return levelIndex >= 0 && levelIndex <= 2 ? kLevels[levelIndex] : 'E';
+}
+
+} // namespace
+
+GameCore::GameCore(GameHost& host, QObject* parent) : QObject(parent), host_(host) {}
 
 GameCore::~GameCore() = default;
 
+double GameCore::PlayStartTime() const {
+    return DateTimeToDays(playStart_);
+}
+
+bool GameCore::Available(GameCommand command) const {
+    switch (command) {
+    case GameCommand::Help:
+    case GameCommand::Checking: // also while its box is hidden: the setting holds for a game
+        return true;
+    case GameCommand::Hint:
+    case GameCommand::HideTimer:
+        return gameState_ == Playing;
+    case GameCommand::Play:
+    case GameCommand::ToggleView:
+    case GameCommand::Print:
+        return HasPuzzle();
+    case GameCommand::Generate:
+        return gameState_ == NoPuzzle || gameState_ == PuzzleView || gameState_ == SolutionView;
+    }
+    return false;
+}
+
+bool GameCore::HasPuzzle() const {
+    return gameState_ == PuzzleView || gameState_ == SolutionView || IsGameRunning(gameState_);
+}
+
 void GameCore::Start() {
     SeedRandom();
-    BoxSize = 3;
-    Board.reset();
-    SeparatorWidth = kSeparatorWidth;
-    GridShown = false;
+    boxSize_ = 3;
+    board_.reset();
+    gridPrepared_ = false;
     for (int n = 3; n <= 5; ++n)
-        SymbolAlphabets[n] = std::string(SymbolAlphabetFor(n));
+        symbolAlphabets_[n] = std::string(SymbolAlphabetFor(n));
     EnterState(NoPuzzle);
 }
 
 void GameCore::End() {
-    Board.reset();
+    board_.reset();
 }
 
 void GameCore::EnterState(std::uint8_t state) {
-    GameState = state;
+    gameState_ = state;
     // The clock shows again on every entry into the player's grid.
     if (state == Playing)
-        TimerHidden = false;
+        timerHidden_ = false;
     emit gameStateChanged();
 }
 
+GameCore::GenerateOutcome GameCore::Generate(int sizeIndex, int levelIndex) {
+    if (!Available(GameCommand::Generate))
+        return {};
+    int attempt = 0;
+    bool generated = GeneratePuzzle(sizeIndex, levelIndex);
+    while (!generated && attempt < kRetries) {
+        ++attempt;
+        generated = GeneratePuzzle(sizeIndex, levelIndex);
+    }
+    // Ten failures in a row are reported whatever the eleventh attempt gave.
+    const bool gaveUp = attempt >= kRetries;
+    if (gaveUp)
+        host_.ShowMessage(kRetriesExhaustedMessage);
+    return {generated, gaveUp};
+}
+
+bool GameCore::GeneratePuzzle(int sizeIndex, int levelIndex) {
+    if (sizeIndex < 0 || sizeIndex > 2) {
+        host_.ShowMessage(SizeIndexMessage(sizeIndex));
+        return false;
+    }
+    const std::int32_t n = 3 + sizeIndex;
+    if (!gridPrepared_ || n != boxSize_)
+        ClearGridFor(n);
+
+    const char level = LevelLetter(levelIndex);
+    const int count = GetSeedCount(n, level);
+    if (count <= 0) {
+        host_.ShowMessage(kNoSeedMessage);
+        return false;
+    }
+    // Drawn before the board is made: a new board reseeds the stream for its own shuffle.
+    const int index = static_cast<int>(NextRandom(static_cast<std::uint32_t>(count)));
+    std::string puzzle;
+    std::string solution;
+    if (!GetSeedPuzzle(n, level, index, puzzle, solution)) {
+        host_.ShowMessage(kSeedUnreadableMessage);
+        return false;
+    }
+
+    if (board_ && n == boxSize_)
+        board_->LoadPuzzle(puzzle, solution, symbolAlphabets_[n]);
+    else
+        board_ = std::make_unique<TsdBoard>(n, symbolAlphabets_[n], puzzle, solution);
+    boxSize_ = n;
+
+    bool ok = !board_->HasError();
+    if (ok) {
+        board_->Genera();
+        ok = !board_->HasError() && board_->CheckSolution();
+    }
+    if (ok) {
+        board_->ExportPuzzle(puzzleGrid_);
+        board_->ExportSolution(solutionGrid_);
+        playGrid_ = puzzleGrid_;
+    } else if (board_->HasError()) {
+        // A refusal by the solution check alone raises no flag and shows nothing.
+        host_.ShowMessage(QString::fromStdString(board_->GetErrorText()));
+    }
+    EnterState(ok ? PuzzleView : NoPuzzle);
+    return ok;
+}
+
+void GameCore::ClearGridFor(int boxSize) {
+    const bool newBoxSize = boxSize != boxSize_;
+    gridPrepared_ = true;
+    // A successful generation copies the new puzzle over this.
+    playGrid_ = MakeCellGrid('.');
+    emit gridPrepared(boxSize, newBoxSize);
+}
+
+void GameCore::ResetPlayGrid() {
+    if (!board_)
+        return;
+    const int side = board_->GetDimension();
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c)
+            if (puzzleGrid_[r][c] == ' ')
+                playGrid_[r][c] = ' ';
+}
+
 GameCore::PlayOutcome GameCore::Play() {
-    if (IsGameRunning(GameState)) {
-        if (!Host.ConfirmYes(kAbandonQuestion))
+    if (IsGameRunning(gameState_)) {
+        if (!host_.ConfirmYes(kAbandonQuestion))
             return PlayOutcome::Kept;
-        GameState = PuzzleView;
         ResetPlayGrid();
-        emit gameStateChanged();
+        EnterState(PuzzleView);
         return PlayOutcome::Abandoned;
     }
     // A game needs a puzzle on view.
-    if (GameState != PuzzleView && GameState != SolutionView)
+    if (!Available(GameCommand::Play))
         return PlayOutcome::Refused;
+    // The start is known before it is announced, so the clock can count from it.
+    playStart_ = host_.Now();
     EnterState(Playing);
-    PlayStartMoment = Host.Now();
-    PlayStartTime = DateTimeToDays(PlayStartMoment);
     return PlayOutcome::Started;
 }
 
 void GameCore::ToggleView() {
-    switch (GameState) {
+    switch (gameState_) {
     case PuzzleView:
         EnterState(SolutionView);
         break;
@@ -71,15 +190,72 @@ void GameCore::ToggleView() {
 }
 
 void GameCore::SetChecking(bool on) {
-    Checking = on;
+    checking_ = on;
     emit checkingChanged();
 }
 
 void GameCore::SetTimerHidden(bool hidden) {
-    TimerHidden = hidden;
+    timerHidden_ = hidden;
     emit timerHiddenChanged();
 }
 
 bool GameCore::MayClose() {
-    return !IsGameRunning(GameState) || Host.ConfirmYes(kAbandonQuestion);
+    return !IsGameRunning(gameState_) || host_.ConfirmYes(kAbandonQuestion);
+}
+
+bool GameCore::IsOpenCell(int row, int column) const {
+    if (!board_)
+        return false;
+    const int side = board_->GetDimension();
+    return row >= 0 && column >= 0 && row < side && column < side &&
+           puzzleGrid_[row][column] == ' ';
+}
+
+bool GameCore::CellAccepts(int row, int column, char value) const {
+    return IsOpenCell(row, column) && (value == ' ' || board_->IsSymbol(value));
+}
+
+void GameCore::PressKey(const GridKey& key, int row, int column) {
+    if (key.modifierAlone)
+        return;
+    switch (gameState_) {
+    case Playing:
+        if (key.value && CellAccepts(row, column, *key.value))
+            StoreEntry(row, column, *key.value);
+        break;
+    case NoPuzzle:
+    case PuzzleView:
+    case SolutionView:
+        host_.ShowMessage(kStartPlayingMessage);
+        break;
+    case PlayingSolutionView:
+        host_.ShowMessage(kBackToGameMessage);
+        break;
+    default:
+        break;
+    }
+}
+
+void GameCore::EnterFromMenu(char tag, int row, int column) {
+    if (gameState_ == Playing && CellAccepts(row, column, tag))
+        StoreEntry(row, column, tag);
+}
+
+void GameCore::Hint(int row, int column) {
+    // The stored solution's symbol, whatever the player has entered; nothing for a given.
+    if (IsOpenCell(row, column))
+        host_.ShowMessage(HintText(solutionGrid_[row][column]));
+}
+
+void GameCore::StoreEntry(int row, int column, char value) {
+    playGrid_[row][column] = value;
+    emit playGridChanged(row, column);
+    CheckCompletion();
+}
+
+// Any full grid without a repeat counts as solved, whatever the stored solution says.
+void GameCore::CheckCompletion() {
+    if (!board_ || !IsGridSolved(*board_, playGrid_))
+        return;
+    host_.ShowMessage(CongratulationText(ComputeElapsedTime(host_.Now(), playStart_)));
 }

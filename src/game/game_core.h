@@ -2,44 +2,53 @@
 
 #include "engine/cell_grid.h"
 #include "engine/tsd_board.h"
+#include "game/game_command.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/grid_key.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
-// The pen width of the heavy lines between boxes, the same for every size.
-inline constexpr std::int32_t kSeparatorWidth = 3;
-
 // The game: its data and every decision about it, with no widget in sight. It learns what the
 // player did through its operations, talks to the world through its GameHost (messages, the
 // question, the time) and announces what changed through its signals; the window draws and
-// applies the answers.
+// applies the answers. Its data is read through the accessors below and changed only by its
+// own operations.
 class GameCore : public QObject {
     Q_OBJECT
 public:
     explicit GameCore(GameHost& host, QObject* parent = nullptr);
     ~GameCore() override;
 
-    // The game data, read by the window, the grid view and the printed page. Only the core
-    // changes it in the program; tests set up positions through it.
-    std::unique_ptr<TsdBoard> Board;
-    std::int32_t BoxSize = 3;
-    std::array<std::string, 6> SymbolAlphabets; // indexed by box size 3, 4, 5
-    CellGrid PlayGrid = MakeCellGrid();
-    CellGrid PuzzleGrid = MakeCellGrid();
-    CellGrid SolutionGrid = MakeCellGrid();
-    std::int32_t SeparatorWidth = kSeparatorWidth;
-    std::uint8_t GameState = NoPuzzle;
-    double PlayStartTime = 0.0; // days since 1899-12-30, time of day as the fraction
-    QDateTime PlayStartMoment;  // the same start with its zone, for real elapsed time
-    bool Checking = false;      // repeated symbols are marked during a game
-    bool TimerHidden = false;   // the clock is hidden during a game
-    bool GridShown = false;     // a grid has been prepared and is on view
+    // The game data, read by the window, the grid view and the printed page.
+    const TsdBoard* Board() const { return board_.get(); }
+    std::int32_t BoxSize() const { return boxSize_; }
+    // The symbols of the current box size, in their order.
+    const std::string& SymbolAlphabet() const { return symbolAlphabets_[boxSize_]; }
+    const CellGrid& PlayGrid() const { return playGrid_; }
+    const CellGrid& PuzzleGrid() const { return puzzleGrid_; }
+    const CellGrid& SolutionGrid() const { return solutionGrid_; }
+    std::uint8_t GameState() const { return gameState_; }
+    // The start of the running game, as days since 30 December 1899 with the time of day as
+    // the fraction, and as the moment itself, with its zone, for real elapsed time.
+    double PlayStartTime() const;
+    const QDateTime& PlayStart() const { return playStart_; }
+    bool Checking() const { return checking_; }       // repeated symbols are marked during a game
+    bool TimerHidden() const { return timerHidden_; } // the clock is hidden during a game
+
+    // Whether a command can run now.
+    bool Available(GameCommand command) const;
+    // A generation has put a puzzle in the grids: generating again makes a new one.
+    bool HasPuzzle() const;
+    // The state is one the game knows; anything else is reported and leaves every action off.
+    bool StateIsKnown() const { return gameState_ <= PlayingSolutionView; }
+    // A right press selects the cell under it only during a game.
+    bool RightPressSelects() const { return gameState_ == Playing; }
 
     // The window is shown: a fresh random stream, no puzzle.
     void Start();
@@ -53,10 +62,6 @@ public:
         bool gaveUp = false;    // the first ten attempts failed, and the player was told
     };
     GenerateOutcome Generate(int sizeIndex, int levelIndex);
-    // One attempt; true when a new puzzle is in the grids.
-    bool GeneratePuzzle(int sizeIndex, int levelIndex);
-    // Removes the player's entries, keeping the givens.
-    void ResetPlayGrid();
 
     // The play action: starts a game on the puzzle shown, or asks to abandon the running one.
     enum class PlayOutcome { Started, Abandoned, Kept, Refused };
@@ -76,24 +81,43 @@ public:
     void EnterFromMenu(char tag, int row, int column);
     // Names the solution's symbol for an open cell.
     void Hint(int row, int column);
-    // A right press selects the cell under it only during a game.
-    bool RightPressSelects() const { return GameState == Playing; }
 
 signals:
     // After every change of state, and after every generation attempt that reached the engine.
     void gameStateChanged();
     // A new grid shape is ready: the window sizes itself first when the box size is new.
     void gridPrepared(int boxSize, bool newBoxSize);
-    // After every entry stored in PlayGrid, before the completion test.
+    // After every entry stored in the player's grid, before the completion test.
     void playGridChanged(int row, int column);
     void checkingChanged();
     void timerHiddenChanged();
 
 private:
+    // One generation attempt; true when a new puzzle is in the grids.
+    bool GeneratePuzzle(int sizeIndex, int levelIndex);
+    // A blank grid of a box size, announced before the engine fills it.
+    void ClearGridFor(int boxSize);
+    // Removes the player's entries, keeping the givens.
+    void ResetPlayGrid();
+    // Every change of state goes through here, and is announced.
     void EnterState(std::uint8_t state);
-    void PrepareGrid(int boxSize);
+    // A cell of the board, open for the player.
+    bool IsOpenCell(int row, int column) const;
+    // An open cell takes a blank or one of the board's symbols; a given refuses everything.
+    bool CellAccepts(int row, int column, char value) const;
     void StoreEntry(int row, int column, char value);
     void CheckCompletion();
 
-    GameHost& Host;
+    GameHost& host_;
+    std::unique_ptr<TsdBoard> board_;
+    std::int32_t boxSize_ = 3;
+    std::array<std::string, 6> symbolAlphabets_; // indexed by box size 3, 4, 5
+    CellGrid playGrid_ = MakeCellGrid();
+    CellGrid puzzleGrid_ = MakeCellGrid();
+    CellGrid solutionGrid_ = MakeCellGrid();
+    std::uint8_t gameState_ = NoPuzzle;
+    QDateTime playStart_;
+    bool checking_ = false;
+    bool timerHidden_ = false;
+    bool gridPrepared_ = false; // a grid has been cleared for a box size
 };

@@ -12,7 +12,6 @@ class ActionButton : public QPushButton {
 public:
     explicit ActionButton(QAction* action, QWidget* parent = nullptr);
 
-    QAction* action() const { return Action; }
     // Keeps this caption whatever the action's caption becomes.
     void setOwnText(const QString& text);
 

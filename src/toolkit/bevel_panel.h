@@ -10,7 +10,6 @@ class BevelPanel : public QFrame {
 public:
     explicit BevelPanel(QWidget* parent = nullptr, bool framed = false);
 
-    bool framed() const { return Framed; }
     // Fills the panel with a colour of its own instead of the button face.
     void setBackground(const QColor& colour);
 

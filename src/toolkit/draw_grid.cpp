@@ -19,14 +19,14 @@ DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void DrawGrid::setRowCount(int rows) {
     Cells.rows = std::max(0, rows);
-    setCurrentCell(CurrentCol, CurrentRow);
+    setCurrentCell(CurrentRow, CurrentColumn);
     updateScrollBars();
     viewport()->update();
 }
 
 void DrawGrid::setColCount(int cols) {
     Cells.columns = std::max(0, cols);
-    setCurrentCell(CurrentCol, CurrentRow);
+    setCurrentCell(CurrentRow, CurrentColumn);
     updateScrollBars();
     viewport()->update();
 }
@@ -49,16 +49,16 @@ void DrawGrid::setGridLineWidth(int width) {
     viewport()->update();
 }
 
-void DrawGrid::setCurrentCell(int col, int row) {
-    const int newCol = std::clamp(col, 0, std::max(0, Cells.columns - 1));
+void DrawGrid::setCurrentCell(int row, int column) {
     const int newRow = std::clamp(row, 0, std::max(0, Cells.rows - 1));
-    const bool changed = newCol != CurrentCol || newRow != CurrentRow;
-    CurrentCol = newCol;
+    const int newColumn = std::clamp(column, 0, std::max(0, Cells.columns - 1));
+    const bool changed = newRow != CurrentRow || newColumn != CurrentColumn;
     CurrentRow = newRow;
+    CurrentColumn = newColumn;
     scrollToCurrent();
     viewport()->update();
     if (changed)
-        emit currentCellChanged(CurrentCol, CurrentRow);
+        emit currentCellChanged(CurrentRow, CurrentColumn);
 }
 
 bool DrawGrid::isActiveControl() const {
@@ -73,8 +73,8 @@ QPoint DrawGrid::scrollOffset() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
-QRect DrawGrid::cellRect(int col, int row) const {
-    return CellRect(Cells, {col, row}).translated(-scrollOffset());
+QRect DrawGrid::cellRect(int row, int column) const {
+    return CellRect(Cells, {row, column}).translated(-scrollOffset());
 }
 
 std::optional<GridCell> DrawGrid::cellAt(const QPoint& viewportPos) const {
@@ -88,7 +88,7 @@ void DrawGrid::paintEvent(QPaintEvent* event) {
     painter.translate(-scrollOffset());
     std::optional<GridCell> focused;
     if (isActiveControl())
-        focused = GridCell{CurrentCol, CurrentRow};
+        focused = currentCell();
     if (PaintCells) {
         painter.save();
         painter.setFont(font());
@@ -110,8 +110,8 @@ int DrawGrid::visibleRows() const {
 void DrawGrid::keyPressEvent(QKeyEvent* event) {
     if (KeyDown)
         KeyDown(*event);
-    int col = CurrentCol;
     int row = CurrentRow;
+    int col = CurrentColumn;
     switch (event->key()) {
     case Qt::Key_Left:
         --col;
@@ -145,7 +145,7 @@ void DrawGrid::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
-    setCurrentCell(col, row);
+    setCurrentCell(row, col);
     event->accept();
 }
 
@@ -155,7 +155,7 @@ void DrawGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         setFocus(Qt::MouseFocusReason);
         if (const auto cell = cellAt(event->position().toPoint()))
-            setCurrentCell(cell->column, cell->row);
+            setCurrentCell(cell->row, cell->column);
     }
     event->accept();
 }
@@ -188,7 +188,7 @@ void DrawGrid::updateScrollBars() {
 }
 
 void DrawGrid::scrollToCurrent() {
-    const QRect cell = CellRect(Cells, {CurrentCol, CurrentRow});
+    const QRect cell = CellRect(Cells, currentCell());
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     const QSize view = viewport()->size();

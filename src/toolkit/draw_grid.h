@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/grid_geometry.h"
+#include "geometry/grid_geometry.h"
 
 #include <QAbstractScrollArea>
 #include <QPoint>
@@ -41,10 +41,11 @@ public:
     void setGridLineWidth(int width);
     const GridGeometry& cellGeometry() const { return Cells; }
 
-    int currentCol() const { return CurrentCol; }
     int currentRow() const { return CurrentRow; }
+    int currentColumn() const { return CurrentColumn; }
+    GridCell currentCell() const { return {CurrentRow, CurrentColumn}; }
     // Clamped to the grid; scrolls the cell into view.
-    void setCurrentCell(int col, int row);
+    void setCurrentCell(int row, int column);
     // The grid is its window's focus widget. Unlike hasFocus(), this stays true while a modal
     // box is up or another application is active, so the current cell keeps its marks then.
     bool isActiveControl() const;
@@ -52,7 +53,7 @@ public:
     // The cell under a viewport point, none beyond the last column or row.
     std::optional<GridCell> cellAt(const QPoint& viewportPos) const;
     // A cell's rectangle in viewport coordinates (scroll position applied).
-    QRect cellRect(int col, int row) const;
+    QRect cellRect(int row, int column) const;
     // Total size of the cells with their lines.
     QSize contentSize() const;
 
@@ -61,13 +62,12 @@ public:
     void setMouseDownHook(MouseDownFn fn) { MouseDown = std::move(fn); }
 
     void setPopupMenu(QMenu* menu) { Popup = menu; }
-    QMenu* popupMenu() const { return Popup; }
     // While off, a right click shows no menu.
     void setAutoPopup(bool on) { AutoPopup = on; }
     bool autoPopup() const { return AutoPopup; }
 
 signals:
-    void currentCellChanged(int col, int row);
+    void currentCellChanged(int row, int column);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,8 +84,8 @@ private:
     int visibleRows() const;
 
     GridGeometry Cells{5, 5, 64, 24, 1};
-    int CurrentCol = 0;
     int CurrentRow = 0;
+    int CurrentColumn = 0;
     bool AutoPopup = true;
     QMenu* Popup = nullptr;
     PaintCellsFn PaintCells;

@@ -1,22 +1,25 @@
 #pragma once
 
 #include <QLabel>
+#include <QUrl>
+#include <functional>
 
 // The address to open for a link: the secure web scheme is added when it has no scheme.
 QString WithSecureScheme(const QString& address);
 
-// A read-only, borderless link that shows its address and opens it through the seams on a
-// single click.
+// A read-only, borderless link that shows its address and hands it, on a single click, to the
+// opener it was given.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit LinkLabel(const QString& address, QWidget* parent = nullptr);
+    using UrlOpener = std::function<bool(const QUrl&)>;
 
-    QString address() const { return Address; }
+    LinkLabel(const QString& address, UrlOpener open, QWidget* parent = nullptr);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString Address;
+    UrlOpener Open;
 };

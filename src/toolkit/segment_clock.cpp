@@ -1,7 +1,5 @@
 #include "toolkit/segment_clock.h"
 
-#include "toolkit/seams.h"
-
 #include <QPainter>
 #include <QTimer>
 
@@ -10,8 +8,6 @@ namespace {
 const QColor kLit(192, 192, 192);       // silver
 const QColor kLitOutline(48, 48, 48);   // sets the silver off from a light panel
 const QColor kUnlit(128, 128, 128, 40); // grey, a faint trace over the panel
-
-constexpr qint64 kMsPerDay = 24LL * 60 * 60 * 1000;
 
 // Segment lengths along their axis, and their thickness.
 constexpr double kHorizontal = 9;
@@ -70,11 +66,10 @@ void AddColon(std::vector<ClockSegment>& segments, QPointF origin) {
 QString ClockReading(const QDateTime& now, int utcOffsetSeconds, int hours, int minutes,
                      int seconds) {
     const qint64 offsetMs = ((hours * 60LL + minutes) * 60LL + seconds) * 1000LL;
-    const QTime timeOfDay = now.toOffsetFromUtc(utcOffsetSeconds).time();
-    qint64 ms = (timeOfDay.msecsSinceStartOfDay() + offsetMs) % kMsPerDay;
-    if (ms < 0)
-        ms += kMsPerDay;
-    return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms))
+    // QTime wraps at midnight either way.
+    return now.toOffsetFromUtc(utcOffsetSeconds)
+        .time()
+        .addMSecs(static_cast<int>(offsetMs % (24LL * 60 * 60 * 1000)))
         .toString(QStringLiteral("hh:mm:ss"));
 }
 
@@ -107,21 +102,27 @@ SegmentClock::SegmentClock(QWidget* parent) : QFrame(parent), Timer(new QTimer(t
     Timer->setInterval(250);
     connect(Timer, &QTimer::timeout, this, &SegmentClock::refresh);
     Timer->start();
-    UtcOffset = CurrentSeams().now().offsetFromUtc();
+    UtcOffset = Now().offsetFromUtc();
     refresh();
 }
 
-void SegmentClock::setTimeOffset(int days, int hours, int minutes, int seconds) {
-    Days = days;
+// Whole days of offset do not change a time of day.
+void SegmentClock::setTimeOffset(int /*days*/, int hours, int minutes, int seconds,
+                                 int utcOffsetSeconds) {
     Hours = hours;
     Minutes = minutes;
     Seconds = seconds;
-    UtcOffset = CurrentSeams().now().offsetFromUtc();
+    UtcOffset = utcOffsetSeconds;
+    refresh();
+}
+
+void SegmentClock::setTimeSource(std::function<QDateTime()> now) {
+    Now = std::move(now);
     refresh();
 }
 
 void SegmentClock::refresh() {
-    const QString reading = ClockReading(CurrentSeams().now(), UtcOffset, Hours, Minutes, Seconds);
+    const QString reading = ClockReading(Now(), UtcOffset, Hours, Minutes, Seconds);
     if (reading == Shown)
         return;
     Shown = reading;

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QPolygonF>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QTimer;
@@ -30,18 +31,16 @@ std::vector<ClockSegment> ClockSegments(const QRectF& area, const QString& text)
 // a sunken bevel on its parent's background: lit segments silver with a dark outline, unlit
 // ones a faint grey trace. It refreshes itself from a timer and reads the time through the
 // seams, so a game's elapsed time shows by setting the offset to minus the start's time of day.
-// Setting the offset also sets the clock to the local UTC offset of that moment, which it then
-// keeps, so a game across a change of the local clocks reads its real length.
+// The clock is set to a UTC offset with its time offset, and keeps it while the local clocks
+// change, so a game across such a change reads its real length.
 class SegmentClock : public QFrame {
     Q_OBJECT
 public:
     explicit SegmentClock(QWidget* parent = nullptr);
 
-    void setTimeOffset(int days, int hours, int minutes, int seconds);
-    int offsetDays() const { return Days; }
-    int offsetHours() const { return Hours; }
-    int offsetMinutes() const { return Minutes; }
-    int offsetSeconds() const { return Seconds; }
+    void setTimeOffset(int days, int hours, int minutes, int seconds, int utcOffsetSeconds);
+    // Where the clock reads the time; the local clock by default.
+    void setTimeSource(std::function<QDateTime()> now);
 
     // The text shown now, after the latest refresh.
     QString shownText() const { return Shown; }
@@ -54,8 +53,8 @@ protected:
 
 private:
     QTimer* Timer;
+    std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); };
     QString Shown;
-    int Days = 0;
     int Hours = 0;
     int Minutes = 0;
     int Seconds = 0;

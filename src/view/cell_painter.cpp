@@ -6,8 +6,8 @@
 #include <QPainter>
 
 GridView GridViewOf(const GameCore& game) {
-    return GridView{game.BoxSize,      game.GameState,   game.PlayGrid, game.PuzzleGrid,
-                    game.SolutionGrid, game.Board.get(), game.Checking, game.SeparatorWidth};
+    return GridView{game.BoxSize(),      game.GameState(), game.PlayGrid(), game.PuzzleGrid(),
+                    game.SolutionGrid(), game.Board(),     game.Checking()};
 }
 
 namespace {
@@ -22,7 +22,7 @@ CellFonts::CellFonts(const QFont& font)
     : given(WithWeight(font, true)), entry(WithWeight(font, false)), givenMetrics(given),
       entryMetrics(entry) {}
 
-void DrawGridCell(QPainter& painter, const GridView& view, int column, int row, const QRect& rect,
+void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, const QRect& rect,
                   bool focused, const CellFonts& fonts) {
     const int left = rect.x();
     const int top = rect.y();

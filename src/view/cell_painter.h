@@ -12,6 +12,9 @@
 class GameCore;
 class QPainter;
 
+// The pen width of the heavy lines between boxes, the same for every size.
+inline constexpr int kSeparatorWidth = 3;
+
 // The game data that decides how a cell looks, as the game holds it at paint time.
 struct GridView {
     int boxSize = 3;
@@ -21,7 +24,7 @@ struct GridView {
     const CellGrid& solutionGrid;
     const TsdBoard* board = nullptr; // conflicts are marked only when there is one
     bool checking = false;           // repeated symbols are marked
-    int separatorWidth = 3;
+    int separatorWidth = kSeparatorWidth;
 };
 
 // The view of the game as it is now. It refers to the game's grids: paint while they live.
@@ -44,11 +47,11 @@ struct CellFonts {
     QFontMetrics entryMetrics;
 };
 
-// Paints cell (column, row) into `rect`, whose right and bottom edges are exclusive
+// Paints cell (row, column) into `rect`, whose right and bottom edges are exclusive
 // (rect.x() + rect.width() is the first pixel after the cell): white fill, the symbol of the
 // state's grid (givens blue and bold), the selection ellipse on the focused cell while
 // playing, the conflict stroke while playing with checking on, and the box separators along
 // the right and bottom edges. The painter comes back with its pen, brush and font as they
 // were.
-void DrawGridCell(QPainter& painter, const GridView& view, int column, int row, const QRect& rect,
+void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, const QRect& rect,
                   bool focused, const CellFonts& fonts);

@@ -1,37 +1,40 @@
 #include "view/grid_menu.h"
 
 #include "game/game_state.h"
+#include "view/state_captions.h"
 
 namespace {
 
-GridMenuItem ActionItem(GridMenuAction action, const QString& caption) {
-    return GridMenuItem{GridMenuItemKind::Action, caption, 0, action};
+GridMenuItem CommandItem(GameCommand command, const QString& caption) {
+    return GridMenuItem{GridMenuItemKind::Command, caption, 0, command};
 }
 
 } // namespace
 
-std::vector<GridMenuItem> GridMenuItems(std::uint8_t gameState, const GridMenuSource& source) {
+std::vector<GridMenuItem> GridMenuItems(std::uint8_t gameState, const QString& alphabet,
+                                        bool checking) {
     std::vector<GridMenuItem> items;
+    const StateCaptions captions = StateCaptionsFor(gameState);
+    const QString play = captions.play.value_or(QString());
+    const QString toggleView = captions.toggleView.value_or(QString());
     if (gameState == Playing) {
         items.push_back({GridMenuItemKind::Clear, QStringLiteral("Cancella "), ' '});
-        for (const QChar symbol : source.alphabet)
+        for (const QChar symbol : alphabet)
             items.push_back({GridMenuItemKind::Symbol, QString(symbol), symbol.toLatin1()});
     }
     if (gameState == PuzzleView || gameState == SolutionView) {
         // The view caption keeps its blanks here, unlike in a game.
-        items.push_back(ActionItem(GridMenuAction::Play, source.playCaption.trimmed()));
-        items.push_back(ActionItem(GridMenuAction::ToggleView, source.toggleViewCaption));
+        items.push_back(CommandItem(GameCommand::Play, play.trimmed()));
+        items.push_back(CommandItem(GameCommand::ToggleView, toggleView));
     }
     if (IsGameRunning(gameState)) {
         if (gameState == Playing) {
-            const QString checking = source.checkingTicked
-                                         ? QStringLiteral("Disattiva controllo [F8]")
-                                         : source.checkingCaption.trimmed();
-            items.push_back({GridMenuItemKind::Checking, checking, 0});
-            items.push_back(ActionItem(GridMenuAction::Suggerisci, source.hintCaption));
+            const QString caption = checking ? kCheckingOffMenuCaption : kCheckingCaption;
+            items.push_back({GridMenuItemKind::Checking, caption, 0});
+            items.push_back(CommandItem(GameCommand::Hint, kHintCaption));
         }
-        items.push_back(ActionItem(GridMenuAction::Play, source.playCaption.trimmed()));
-        items.push_back(ActionItem(GridMenuAction::ToggleView, source.toggleViewCaption.trimmed()));
+        items.push_back(CommandItem(GameCommand::Play, play.trimmed()));
+        items.push_back(CommandItem(GameCommand::ToggleView, toggleView.trimmed()));
     }
     return items;
 }

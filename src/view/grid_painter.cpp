@@ -17,10 +17,10 @@ void PaintGrid(QPainter& painter, const GridView& view, const GridGeometry& geom
     const int reach = view.separatorWidth / 2 + 1;
     for (int row = 0; row < geometry.rows; ++row)
         for (int column = 0; column < geometry.columns; ++column) {
-            const GridCell cell{column, row};
+            const GridCell cell{row, column};
             const QRect rect = CellRect(geometry, cell);
             if (visible && !visible->intersects(rect.adjusted(-reach, -reach, reach, reach)))
                 continue;
-            DrawGridCell(painter, view, column, row, rect, focused == cell, fonts);
+            DrawGridCell(painter, view, row, column, rect, focused == cell, fonts);
         }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "geometry/grid_geometry.h"
 #include "view/cell_painter.h"
-#include "view/grid_geometry.h"
 
 #include <optional>
 

@@ -8,16 +8,15 @@ struct SizeRow {
     int columnExtra; // column width = font points + this
     int rowExtra;    // row height = font points + this
     int lineWidth;
-    int controlHeight;
     WindowLayout window;
 };
 
-// Indexed by box size 3, 4, 5. The 9x9 and 16x16 controls fit their rows exactly
-// (rows with lines + 2); the 25x25 grid is taller than its control and scrolls.
+// Indexed by box size 3, 4, 5. The grid fills its panel, and a grid taller than the panel
+// (25x25) scrolls inside it.
 constexpr SizeRow kSizes[] = {
-    {36, 26, 3, 335, {598, 688, 428}},
-    {26, 16, 2, 418, {752, 688, 582}},
-    {26, 16, 2, 507, {752, 688, 582}},
+    {36, 26, 3, {598, 688}},
+    {26, 16, 2, {752, 688}},
+    {26, 16, 2, {752, 688}},
 };
 
 const SizeRow* RowFor(int boxSize) {
@@ -38,7 +37,6 @@ std::optional<GridLayout> GridLayoutFor(int boxSize, int fontPoints) {
     layout.columnWidth = fontPoints + row->columnExtra;
     layout.rowHeight = fontPoints + row->rowExtra;
     layout.lineWidth = row->lineWidth;
-    layout.controlHeight = row->controlHeight;
     return layout;
 }
 

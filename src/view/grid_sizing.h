@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/grid_geometry.h"
+#include "geometry/grid_geometry.h"
 
 #include <QFont>
 #include <optional>
@@ -18,17 +18,15 @@ struct GridLayout {
     int columnWidth = 0;
     int rowHeight = 0;
     int lineWidth = 0; // the thin silver lines between cells
-    int controlHeight = 0;
 
     // The cells alone, as the grid control and the printed picture place them.
     GridGeometry Cells() const { return {side, side, columnWidth, rowHeight, lineWidth}; }
 };
 
-// The main window's requested size for a box size, and the width of the grid's panel.
+// The main window's outer size for a box size.
 struct WindowLayout {
     int windowWidth = 0;
     int windowHeight = 0;
-    int panelWidth = 0;
 };
 
 // Nothing for a box size other than 3, 4 or 5.

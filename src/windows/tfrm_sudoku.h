@@ -1,12 +1,13 @@
 #pragma once
 
+#include "desktop/desktop_services.h"
 #include "game/game_core.h"
-#include "game/game_host.h"
-#include "view/grid_geometry.h"
+#include "geometry/grid_geometry.h"
+#include "windows/desktop_game_host.h"
+#include "windows/print_command.h"
 
 #include <QMainWindow>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 class ActionButton;
@@ -21,7 +22,6 @@ class QMenu;
 class QPainter;
 class QKeyEvent;
 class QMouseEvent;
-class QPrinter;
 class QPushButton;
 class RadioGroup;
 class SegmentClock;
@@ -30,14 +30,14 @@ class Tfrmhlpi;
 // The main window: the game's front end. Its handlers turn the player's events into calls on
 // the game core and reflect the core's answers onto the controls; no rule of the game is
 // decided here. The controls are public fields, read by the tests by these names; every
-// control also carries its field name as its object name.
-//
-// The methods live in files by concern: layout, actions and states, function keys, the
-// grid's hooks, sizing and zoom, printing and help.
-class TfrmSudoku : public QMainWindow, private GameHost {
+// control also carries its field name as its object name. The controls are built by
+// LayOutMainWindow; sizing, the grid's menu and printing have their own helpers.
+class TfrmSudoku : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmSudoku(QWidget* parent = nullptr);
+    // The window reaches the desktop (boxes, browser, time, waits, print dialog) only through
+    // `services`.
+    explicit TfrmSudoku(DesktopServices services, QWidget* parent = nullptr);
     ~TfrmSudoku() override;
 
     // Controls, in the order the window declares them.
@@ -83,20 +83,15 @@ public:
     QAction* ActSuggerisci;
     QAction* ActHelp;
 
+    // The desktop, as handed in.
+    const DesktopServices Services;
     // The game: its data and its decisions.
-    GameCore Game{*this};
+    const GameCore& Game() const { return Core; }
     // The grid font's size in points, 8 to 16: it lives as long as the window, so the zoom
     // carries over to every puzzle and size.
     int GridFontPoints = 8;
     // The hidden window holding the printed page's background; none in some tests.
     const Tfrmhlpi* frmhlpi = nullptr;
-
-    // The sizes last asked for by FitWindowToBoxSize and PrepareGrid. A maximized window
-    // keeps its size and the grid fills its panel, so these are what was requested.
-    int RequestedWindowWidth = 0;
-    int RequestedWindowHeight = 0;
-    int RequestedGridPanelWidth = 0;
-    int RequestedGridHeight = 0;
 
     // Generation.
     void ActGeneraExecute();
@@ -117,7 +112,7 @@ public:
     void showHelp(std::uint8_t state);
     void ActHelpExecute();
 
-    // The grid's hooks, its menu, sizing and zoom.
+    // The grid's hooks, its menu, the hint, sizing, zoom and printing.
     // The grid's cell drawing: every cell of a repaint in one go, with the fonts made once.
     void sg1DrawCell(QPainter& painter, std::optional<GridCell> focused);
     void sg1KeyDown(QKeyEvent& key);
@@ -132,34 +127,21 @@ public:
     void btnFontPiuClick();
     void btnFontMenoClick();
     void ActPrintExecute();
-    // True when a page went to the printer.
-    bool PrintPuzzlePage(QPrinter& printer);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildTopArea(QWidget* client);
-    void BuildBottomBar(QWidget* client);
-    void BuildGridArea(QWidget* client);
-    void BuildRightColumn(QWidget* client);
-    void BuildActions();
     void ConnectHandlers();
-    // Puts the window, frame included, in the middle of its screen's work area, though never
-    // with its title bar above or left of it.
-    void CentreOnScreen();
+    // The action that runs a command.
+    QAction* ActionFor(GameCommand command) const;
     bool GridShown() const;
     void FocusGridIfShown();
-    // One zoom step of the grid's font and cells; nothing at either end of the range.
-    void ApplyZoom(bool larger);
 
-    // The game's way out to the desktop, through the seams.
-    void ShowMessage(const QString& text) override;
-    bool ConfirmYes(const QString& question) override;
-    QDateTime Now() override;
-
+    DesktopGameHost Host;
+    GameCore Core;
+    PrintCommand Printing;
     KeyPreview* Preview = nullptr;
-    std::unique_ptr<QPrinter> Printer;
     bool Shown = false;
 };

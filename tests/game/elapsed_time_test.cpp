@@ -110,14 +110,14 @@ TEST(CongratulationText, ThreeLinesExactly) {
 }
 
 TEST(Clock, OffsetIsMinusTheStartsTimeOfDayWithoutItsMilliseconds) {
-    const ClockOffset offset = ClockOffsetFor(Days(2024, 5, 6, 14, 7, 33, 900));
+    const ClockOffset offset = ClockOffsetFor(Moment(2024, 5, 6, 14, 7, 33, 900));
     EXPECT_EQ(offset.hours, -14);
     EXPECT_EQ(offset.minutes, -7);
     EXPECT_EQ(offset.seconds, -33);
 }
 
 TEST(Clock, StartAtMidnightHasNoOffset) {
-    const ClockOffset offset = ClockOffsetFor(Days(2024, 1, 1, 0, 0, 0));
+    const ClockOffset offset = ClockOffsetFor(Moment(2024, 1, 1, 0, 0, 0));
     EXPECT_EQ(offset.hours, 0);
     EXPECT_EQ(offset.minutes, 0);
     EXPECT_EQ(offset.seconds, 0);

@@ -3,6 +3,7 @@
 #include "game/game_fixture.h"
 #include "game/game_texts.h"
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -30,16 +31,16 @@ TEST_F(GameTest, EachSizeTakesItsOwnSymbolsAndABlankIntoAnOpenCell) {
         SCOPED_TRACE(size.n);
         Game.Start();
         StartGame(size.n);
-        const Cell open = First(false);
+        const GridCell open = First(false);
         stored = 0;
         for (char value : size.accepted) {
             Type(value, open);
             EXPECT_EQ(Play(open), value) << "'" << value << "'";
         }
-        Play(open) = '.';
+        const char held = Play(open);
         for (char value : size.refused) {
             Type(value, open);
-            EXPECT_EQ(Play(open), '.') << "'" << value << "'";
+            EXPECT_EQ(Play(open), held) << "'" << value << "'";
         }
         // Every stored entry repaints, typing the symbol a cell holds included.
         EXPECT_EQ(stored, static_cast<int>(size.accepted.size()));
@@ -49,7 +50,7 @@ TEST_F(GameTest, EachSizeTakesItsOwnSymbolsAndABlankIntoAnOpenCell) {
 
 TEST_F(GameTest, GivensRefuseEveryEntrySilently) {
     StartGame(4);
-    const Cell given = First(true);
+    const GridCell given = First(true);
     const char held = Play(given);
     for (char value : {' ', '1', 'A', 'B'}) {
         Type(value, given);
@@ -69,7 +70,7 @@ TEST_F(GameTest, KeysOutsideAGameBringGuidanceButAModifierAloneNever) {
     for (const GridKey& key : keys)
         EXPECT_EQ(guidance(key), QStringList{kStartPlayingMessage}); // state 0, no board yet
     Generate(3);
-    const CellGrid before = Game.PlayGrid;
+    const CellGrid before = Game.PlayGrid();
     for (const GridKey& key : keys) {
         EXPECT_EQ(guidance(key), QStringList{kStartPlayingMessage});
         Game.ToggleView();
@@ -80,20 +81,21 @@ TEST_F(GameTest, KeysOutsideAGameBringGuidanceButAModifierAloneNever) {
     Game.ToggleView();
     for (const GridKey& key : keys)
         EXPECT_EQ(guidance(key), QStringList{kBackToGameMessage});
-    EXPECT_EQ(Game.PlayGrid, before);
+    EXPECT_EQ(Game.PlayGrid(), before);
     // Shift, Alt and the like by themselves, in every state: no message and no entry.
-    for (std::uint8_t state = 0; state <= 5; ++state) {
-        Game.GameState = state;
-        EXPECT_TRUE(guidance(GridKey{std::nullopt, true}).isEmpty()) << int(state);
+    Game.Start();
+    const std::function<void()> steps[] = {[] {}, [&] { Generate(3); }, [&] { Game.ToggleView(); },
+                                           [&] { Game.Play(); }, [&] { Game.ToggleView(); }};
+    for (const auto& step : steps) {
+        step();
+        EXPECT_TRUE(guidance(GridKey{std::nullopt, true}).isEmpty()) << int(Game.GameState());
     }
-    // The state number the game never enters answers nothing.
-    Game.GameState = 3;
-    EXPECT_TRUE(guidance(keys[0]).isEmpty());
+    EXPECT_EQ(Game.GameState(), PlayingSolutionView);
 }
 
 TEST_F(GameTest, MenuEntersOnlyDuringAGameOnView) {
     Generate(4);
-    const Cell open = First(false);
+    const GridCell open = First(false);
     Game.EnterFromMenu('B', open.row, open.column);
     EXPECT_EQ(Play(open), ' ');
     Game.Play();
@@ -118,10 +120,10 @@ TEST_F(GameTest, HintNamesTheSolutionsSymbolOfOpenAndFilledCellsButNotGivens) {
     StartGame(5);
     // An open cell whose mirror across the diagonal holds another symbol, so that a row read
     // for a column would name the wrong one.
-    Cell open;
+    GridCell open;
     for (int r = 0; r < Side() && open.row < 0; ++r)
         for (int c = 0; c < Side() && open.row < 0; ++c)
-            if (Game.PuzzleGrid[r][c] == ' ' && Solution({r, c}) != Solution({c, r}))
+            if (Game.PuzzleGrid()[r][c] == ' ' && Solution({r, c}) != Solution({c, r}))
                 open = {r, c};
     ASSERT_GE(open.row, 0);
     const QString expected = QStringLiteral("Per questa casella il miglior simbolo e' :") +
@@ -133,7 +135,7 @@ TEST_F(GameTest, HintNamesTheSolutionsSymbolOfOpenAndFilledCellsButNotGivens) {
     Game.Hint(open.row, open.column);
     EXPECT_EQ(Host.Messages, QStringList(2, expected));
     EXPECT_EQ(Play(open), wrong);
-    const Cell given = First(true);
+    const GridCell given = First(true);
     Game.Hint(given.row, given.column);
     Game.Hint(-1, 0);
     EXPECT_EQ(Host.Messages.size(), 2);

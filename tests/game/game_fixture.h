@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/elapsed_time.h"
 #include "game/game_core.h"
+#include "support/game_cells.h"
 #include "support/pinned_random_stream.h"
 
 #include <QDateTime>
@@ -25,13 +25,8 @@ public:
     QDateTime Time = QDateTime(QDate(2024, 3, 9), QTime(10, 20, 30, 400));
 };
 
-// A cell, addressed (row, column) as the game's grids are.
-struct Cell {
-    int row = -1;
-    int column = -1;
-};
-
 // The game core on its own, as the window starts it, with a replayable random stream.
+// Positions are set up as the player makes them: generation, a game, entries.
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override { Game.Start(); }
@@ -39,33 +34,23 @@ protected:
     // A puzzle of box size n, generated as the window's generate action does.
     void Generate(int n) {
         ASSERT_TRUE(Game.Generate(n - 3, 0).generated);
-        ASSERT_EQ(Game.GameState, PuzzleView);
-        ASSERT_EQ(Game.BoxSize, n);
+        ASSERT_EQ(Game.GameState(), PuzzleView);
+        ASSERT_EQ(Game.BoxSize(), n);
     }
 
     void StartGame(int n) {
         Generate(n);
         ASSERT_EQ(Game.Play(), GameCore::PlayOutcome::Started);
-        ASSERT_EQ(Game.GameState, Playing);
+        ASSERT_EQ(Game.GameState(), Playing);
     }
 
-    int Side() const { return Game.BoxSize * Game.BoxSize; }
-
-    // The first cell, row by row, that is open (given == false) or a given.
-    Cell First(bool given) const {
-        for (int r = 0; r < Side(); ++r)
-            for (int c = 0; c < Side(); ++c)
-                if ((Game.PuzzleGrid[r][c] != ' ') == given)
-                    return {r, c};
-        ADD_FAILURE() << "no such cell";
-        return {};
-    }
-
-    char& Play(Cell cell) { return Game.PlayGrid[cell.row][cell.column]; }
-    char Solution(Cell cell) const { return Game.SolutionGrid[cell.row][cell.column]; }
+    int Side() const { return ::Side(Game); }
+    GridCell First(bool given) const { return FirstCell(Game, given); }
+    char Play(GridCell cell) const { return PlayAt(Game, cell); }
+    char Solution(GridCell cell) const { return SolutionAt(Game, cell); }
 
     // A key press that enters `value` into the cell.
-    void Type(char value, Cell cell) {
+    void Type(char value, GridCell cell) {
         Game.PressKey(GridKey{value, false}, cell.row, cell.column);
     }
 

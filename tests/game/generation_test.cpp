@@ -9,14 +9,14 @@
 namespace {
 
 void ExpectGridsConsistent(const GameCore& game) {
-    const int side = game.Board->GetDimension();
+    const int side = game.Board()->GetDimension();
     for (int r = 0; r < side; ++r)
         for (int c = 0; c < side; ++c) {
-            EXPECT_EQ(game.PlayGrid[r][c], game.PuzzleGrid[r][c]) << r << "," << c;
-            if (game.PuzzleGrid[r][c] != ' ') {
-                EXPECT_EQ(game.PuzzleGrid[r][c], game.SolutionGrid[r][c]) << r << "," << c;
+            EXPECT_EQ(game.PlayGrid()[r][c], game.PuzzleGrid()[r][c]) << r << "," << c;
+            if (game.PuzzleGrid()[r][c] != ' ') {
+                EXPECT_EQ(game.PuzzleGrid()[r][c], game.SolutionGrid()[r][c]) << r << "," << c;
             }
-            EXPECT_TRUE(game.Board->IsSymbol(game.SolutionGrid[r][c])) << r << "," << c;
+            EXPECT_TRUE(game.Board()->IsSymbol(game.SolutionGrid()[r][c])) << r << "," << c;
         }
 }
 
@@ -34,28 +34,26 @@ protected:
 };
 
 TEST_F(GenerationTest, FirstGenerationPreparesTheGridCreatesTheBoardAndShowsThePuzzle) {
-    EXPECT_FALSE(Game.GridShown);
-    EXPECT_EQ(Game.Board, nullptr);
+    EXPECT_EQ(Game.Board(), nullptr);
     const GameCore::GenerateOutcome outcome = Game.Generate(0, 0);
     EXPECT_TRUE(outcome.generated);
     EXPECT_FALSE(outcome.gaveUp);
     // 3x3 is the size the window starts with: the grid is prepared, the window not resized.
     EXPECT_EQ(Prepared, (std::vector<std::pair<int, bool>>{{3, false}}));
-    EXPECT_TRUE(Game.GridShown);
-    ASSERT_NE(Game.Board, nullptr);
-    EXPECT_EQ(Game.GameState, PuzzleView);
-    EXPECT_EQ(Game.Board->GetBoxSize(), 3);
+    ASSERT_NE(Game.Board(), nullptr);
+    EXPECT_EQ(Game.GameState(), PuzzleView);
+    EXPECT_EQ(Game.Board()->GetBoxSize(), 3);
     EXPECT_TRUE(Host.Messages.isEmpty());
     ExpectGridsConsistent(Game);
 }
 
 TEST_F(GenerationTest, SameSizeReusesTheBoardAndANewSizeReplacesIt) {
     Generate(3);
-    const TsdBoard* first = Game.Board.get();
-    const CellGrid firstPuzzle = Game.PuzzleGrid;
+    const TsdBoard* first = Game.Board();
+    const CellGrid firstPuzzle = Game.PuzzleGrid();
     Generate(3);
-    EXPECT_EQ(Game.Board.get(), first);
-    EXPECT_NE(Game.PuzzleGrid, firstPuzzle);
+    EXPECT_EQ(Game.Board(), first);
+    EXPECT_NE(Game.PuzzleGrid(), firstPuzzle);
     // The grid is not set up again for the same size.
     EXPECT_EQ(Prepared.size(), 1u);
     ExpectGridsConsistent(Game);
@@ -65,22 +63,22 @@ TEST_F(GenerationTest, SameSizeReusesTheBoardAndANewSizeReplacesIt) {
         // and state stay, and the retry loop reports.
         EXPECT_TRUE(Game.Generate(1, 0).gaveUp);
         EXPECT_EQ(Host.Messages.count(kNoSeedMessage), 11);
-        EXPECT_EQ(Game.Board.get(), first);
+        EXPECT_EQ(Game.Board(), first);
         return;
     }
     Generate(4);
     EXPECT_EQ(Prepared.back(), std::make_pair(4, true));
-    EXPECT_EQ(Game.Board->GetDimension(), 16);
+    EXPECT_EQ(Game.Board()->GetDimension(), 16);
     ExpectGridsConsistent(Game);
     Generate(5);
     EXPECT_EQ(Prepared.back(), std::make_pair(5, true));
-    EXPECT_EQ(Game.Board->GetDimension(), 25);
+    EXPECT_EQ(Game.Board()->GetDimension(), 25);
     ExpectGridsConsistent(Game);
 }
 
 TEST_F(GenerationTest, RetryLoopRunsElevenTimesThenReports) {
     Generate(3);
-    const CellGrid puzzle = Game.PuzzleGrid;
+    const CellGrid puzzle = Game.PuzzleGrid();
     // No size item selected: every attempt fails before reaching the engine.
     const GameCore::GenerateOutcome outcome = Game.Generate(-1, 0);
     EXPECT_FALSE(outcome.generated);
@@ -90,20 +88,20 @@ TEST_F(GenerationTest, RetryLoopRunsElevenTimesThenReports) {
         EXPECT_EQ(Host.Messages[i], "index of checkbox errato:-1");
     EXPECT_EQ(Host.Messages[11], "INTERNAL ERROR ENGINE 10 RETRIES");
     // A failure before the engine leaves the state and the puzzle alone.
-    EXPECT_EQ(Game.GameState, PuzzleView);
-    EXPECT_EQ(Game.PuzzleGrid, puzzle);
+    EXPECT_EQ(Game.GameState(), PuzzleView);
+    EXPECT_EQ(Game.PuzzleGrid(), puzzle);
 }
 
-TEST_F(GenerationTest, ResetPlayGridRemovesOnlyThePlayersEntries) {
+TEST_F(GenerationTest, AbandoningRemovesOnlyThePlayersEntries) {
     StartGame(3);
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c)
-            if (Game.PuzzleGrid[r][c] == ' ')
-                Game.PlayGrid[r][c] = '7';
-    Game.ResetPlayGrid();
+            Type('7', {r, c});
+    Host.Answer = true;
+    ASSERT_EQ(Game.Play(), GameCore::PlayOutcome::Abandoned);
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c)
-            EXPECT_EQ(Game.PlayGrid[r][c], Game.PuzzleGrid[r][c]);
+            EXPECT_EQ(Game.PlayGrid()[r][c], Game.PuzzleGrid()[r][c]);
 }
 
 // With the stream pinned, the same seed gives the same puzzles, new boards included.
@@ -116,7 +114,7 @@ TEST(GenerationReplay, TheSameSeedGivesTheSamePuzzles) {
         std::vector<CellGrid> made;
         for (int sizeIndex : {0, 0, 1, 2, 0}) {
             game.Generate(sizeIndex, 0);
-            made.push_back(game.SolutionGrid);
+            made.push_back(game.SolutionGrid());
         }
         return made;
     };

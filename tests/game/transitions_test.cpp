@@ -1,20 +1,21 @@
 // The game's states: showing the solution, starting, abandoning and closing a game, and the
 // two switches of the game panel.
 #include "game/game_fixture.h"
+#include "game/game_texts.h"
 
 TEST_F(GameTest, ViewTogglesBetweenPuzzleAndSolutionAndDuringAGame) {
     int changes = 0;
     QObject::connect(&Game, &GameCore::gameStateChanged, [&] { ++changes; });
     Generate(3);
     Game.ToggleView();
-    EXPECT_EQ(Game.GameState, SolutionView);
+    EXPECT_EQ(Game.GameState(), SolutionView);
     Game.ToggleView();
-    EXPECT_EQ(Game.GameState, PuzzleView);
+    EXPECT_EQ(Game.GameState(), PuzzleView);
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Started);
     Game.ToggleView();
-    EXPECT_EQ(Game.GameState, PlayingSolutionView);
+    EXPECT_EQ(Game.GameState(), PlayingSolutionView);
     Game.ToggleView();
-    EXPECT_EQ(Game.GameState, Playing);
+    EXPECT_EQ(Game.GameState(), Playing);
     // One announcement a change, the generation's included.
     EXPECT_EQ(changes, 6);
 }
@@ -23,9 +24,9 @@ TEST_F(GameTest, PlayFromTheSolutionViewStartsTheGameAndItsClock) {
     Generate(3);
     Game.ToggleView();
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Started);
-    EXPECT_EQ(Game.GameState, Playing);
+    EXPECT_EQ(Game.GameState(), Playing);
     // 2024-03-09 is 45360 days after 1899-12-30; 10:20:30.4 is the fraction.
-    EXPECT_NEAR(Game.PlayStartTime, 45360 + (37230.4 / 86400.0), 1e-9);
+    EXPECT_NEAR(Game.PlayStartTime(), 45360 + (37230.4 / 86400.0), 1e-9);
     EXPECT_TRUE(Host.Questions.isEmpty());
 }
 
@@ -33,20 +34,20 @@ TEST_F(GameTest, TheClockShowsAgainOnEveryEntryIntoThePlayersGrid) {
     StartGame(3);
     Game.SetTimerHidden(true);
     Game.ToggleView();
-    EXPECT_TRUE(Game.TimerHidden);
+    EXPECT_TRUE(Game.TimerHidden());
     Game.ToggleView();
-    EXPECT_FALSE(Game.TimerHidden);
+    EXPECT_FALSE(Game.TimerHidden());
 }
 
 TEST_F(GameTest, AbandonKeepsTheGameOnNoAndClearsTheEntriesOnYes) {
     StartGame(3);
-    const Cell open = First(false);
+    const GridCell open = First(false);
     Type('5', open);
     ASSERT_EQ(Play(open), '5');
 
     Host.Answer = false; // No or Cancel
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Kept);
-    EXPECT_EQ(Game.GameState, Playing);
+    EXPECT_EQ(Game.GameState(), Playing);
     EXPECT_EQ(Play(open), '5');
     EXPECT_EQ(Host.Questions, QStringList{"Abbandona il gioco in corso ?"});
 
@@ -55,10 +56,10 @@ TEST_F(GameTest, AbandonKeepsTheGameOnNoAndClearsTheEntriesOnYes) {
     Host.Answer = true;
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Abandoned);
     EXPECT_EQ(Host.Questions.size(), 2);
-    EXPECT_EQ(Game.GameState, PuzzleView);
+    EXPECT_EQ(Game.GameState(), PuzzleView);
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c)
-            EXPECT_EQ(Game.PlayGrid[r][c], Game.PuzzleGrid[r][c]);
+            EXPECT_EQ(Game.PlayGrid()[r][c], Game.PuzzleGrid()[r][c]);
 }
 
 TEST_F(GameTest, ClosingAsksOnlyDuringAGameAndOnlyYesLetsItClose) {
@@ -70,12 +71,12 @@ TEST_F(GameTest, ClosingAsksOnlyDuringAGameAndOnlyYesLetsItClose) {
     for (int view = 0; view < 2; ++view) {
         Host.Answer = false;
         EXPECT_FALSE(Game.MayClose());
-        EXPECT_TRUE(IsGameRunning(Game.GameState));
+        EXPECT_TRUE(IsGameRunning(Game.GameState()));
         Host.Answer = true;
         EXPECT_TRUE(Game.MayClose());
         Game.ToggleView();
     }
-    EXPECT_EQ(Host.Questions, QStringList(4, "Abbandona il gioco in corso ?"));
+    EXPECT_EQ(Host.Questions, QStringList(4, kAbandonQuestion));
 }
 
 TEST_F(GameTest, ErrorCheckingIsKeptFromStateToStateAndIntoTheNextGame) {
@@ -84,11 +85,11 @@ TEST_F(GameTest, ErrorCheckingIsKeptFromStateToStateAndIntoTheNextGame) {
     Game.SetChecking(true);
     Generate(3);
     Game.Play();
-    EXPECT_TRUE(Game.Checking);
+    EXPECT_TRUE(Game.Checking());
     Host.Answer = true;
     Game.Play();
     Game.Play();
-    EXPECT_TRUE(Game.Checking);
+    EXPECT_TRUE(Game.Checking());
     EXPECT_EQ(changes, 1);
 }
 
@@ -96,10 +97,10 @@ TEST_F(GameTest, ErrorCheckingIsKeptFromStateToStateAndIntoTheNextGame) {
 // to that by itself too.
 TEST_F(GameTest, NoGameWithoutAPuzzleAndNoNewPuzzleDuringAGame) {
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Refused);
-    EXPECT_EQ(Game.GameState, NoPuzzle);
+    EXPECT_EQ(Game.GameState(), NoPuzzle);
     StartGame(3);
-    const CellGrid puzzle = Game.PuzzleGrid;
+    const CellGrid puzzle = Game.PuzzleGrid();
     EXPECT_FALSE(Game.Generate(1, 0).generated);
-    EXPECT_EQ(Game.PuzzleGrid, puzzle);
-    EXPECT_EQ(Game.GameState, Playing);
+    EXPECT_EQ(Game.PuzzleGrid(), puzzle);
+    EXPECT_EQ(Game.GameState(), Playing);
 }

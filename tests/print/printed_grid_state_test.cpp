@@ -91,20 +91,20 @@ protected:
 
 TEST_F(PrintedGridState, PuzzleViewShowsGivensInBlueAndNoMarks) {
     Print(1);
-    EXPECT_GT(Count({1, 0}, IsBlue), 5);
+    EXPECT_GT(Count({0, 1}, IsBlue), 5);
     for (int row = 0; row < 9; ++row)
         for (int column = 0; column < 9; ++column)
-            EXPECT_EQ(Count({column, row}, IsRed), 0) << column << "," << row;
+            EXPECT_EQ(Count({row, column}, IsRed), 0) << column << "," << row;
 }
 
 TEST_F(PrintedGridState, GameShowsTheSelectionEllipseAndConflictStrokes) {
     Print(4);
-    EXPECT_GT(Count({1, 0}, IsBlue), 5);
+    EXPECT_GT(Count({0, 1}, IsBlue), 5);
     EXPECT_GT(Count(focused_, IsRed), 20); // the ellipse
     EXPECT_GT(Count({0, 0}, IsRed), 10);   // the repeated entry
-    EXPECT_GT(Count({1, 0}, IsRed), 10);   // and the given it repeats
+    EXPECT_GT(Count({0, 1}, IsRed), 10);   // and the given it repeats
     EXPECT_EQ(Count({8, 8}, IsRed), 0);
-    EXPECT_EQ(Count({4, 0}, IsRed), 0);
+    EXPECT_EQ(Count({0, 4}, IsRed), 0);
 }
 
 bool IsBackground(QRgb p) {
@@ -121,8 +121,8 @@ TEST_F(PrintedGridState, EveryCellOfTheFullTwentyFiveGridIsPrinted) {
     int missing = 0;
     for (int row = 0; row < 25; ++row)
         for (int column = 0; column < 25; ++column) {
-            const int covered = Count({column, row}, [](QRgb p) { return !IsBackground(p); });
-            const int blank = Count({column, row}, IsBackground);
+            const int covered = Count({row, column}, [](QRgb p) { return !IsBackground(p); });
+            const int blank = Count({row, column}, IsBackground);
             missing += covered == 0 || blank > 0;
         }
     EXPECT_EQ(missing, 0);

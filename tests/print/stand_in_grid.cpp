@@ -21,7 +21,7 @@ QSize StandInGrid::NaturalSize() const {
 }
 
 QPoint StandInGrid::CellOrigin(int row, int col) const {
-    return CellRect(cells, {col, row}).topLeft();
+    return CellRect(cells, {row, col}).topLeft();
 }
 
 GridPicture StandInGrid::Picture() const {
@@ -37,7 +37,7 @@ GridPicture StandInGrid::Picture() const {
         painter.setPen(Qt::black);
         for (int row = 0; row < grid.side; ++row)
             for (int col = 0; col < grid.side; ++col) {
-                const QRect cell = CellRect(grid.cells, {col, row});
+                const QRect cell = CellRect(grid.cells, {row, col});
                 painter.fillRect(cell, kStandInCellColour);
                 painter.drawText(cell, Qt::AlignCenter,
                                  QString(QChar(symbols[row * grid.side + col])));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "geometry/grid_geometry.h"
 #include "print/grid_picture.h"
-#include "view/grid_geometry.h"
 
 #include <QColor>
 

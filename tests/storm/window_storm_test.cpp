@@ -5,10 +5,10 @@
 // CASELIO_STORM_SEED and CASELIO_STORM_EVENTS override the fixed seed and the event count.
 // The seed drives the events and the game's own random stream alike, so a printed seed
 // replays a failing run exactly, puzzles included.
+#include "desktop/desktop_services.h"
 #include "support/pinned_random_stream.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/radio_group.h"
-#include "toolkit/seams.h"
 #include "windows/tfrm_sudoku.h"
 
 #include <QAction>
@@ -51,18 +51,6 @@ protected:
         std::printf("storm seed %llu, %llu events (CASELIO_STORM_SEED=%llu to replay)\n",
                     static_cast<unsigned long long>(seed), static_cast<unsigned long long>(events),
                     static_cast<unsigned long long>(seed));
-        Seams seams;
-        seams.showMessage = [](QWidget*, const QString&) {};
-        seams.confirm = [this](QWidget*, const QString&) -> ConfirmAnswer {
-            lastAnswer = static_cast<ConfirmAnswer>(pick(3));
-            return *lastAnswer;
-        };
-        seams.openUrl = [](const QUrl&) { return true; };
-        seams.now = [this] { return now; };
-        seams.wait = [](int) {};
-        // Printing is slow and tested on its own: the dialog is always cancelled here.
-        seams.printDialog = [](QPrinter&, QWidget*) { return false; };
-        InstallSeams(seams);
         startRun();
     }
 
@@ -79,16 +67,32 @@ protected:
 
     // What a run leaves behind, to compare two runs by.
     std::string fingerprint() const {
-        const GameCore& game = window->Game;
-        std::string print = std::to_string(game.GameState) + " " + std::to_string(game.BoxSize);
-        for (const CellGrid* grid : {&game.PlayGrid, &game.PuzzleGrid, &game.SolutionGrid})
+        const GameCore& game = window->Game();
+        std::string print = std::to_string(game.GameState()) + " " + std::to_string(game.BoxSize());
+        for (const CellGrid* grid : {&game.PlayGrid(), &game.PuzzleGrid(), &game.SolutionGrid()})
             print.append(&(*grid)[0][0], sizeof(*grid));
         return print;
     }
 
+    // The desktop of the storm: silent boxes, random answers to the question, the storm's
+    // clock. Printing is slow and tested on its own: the dialog is always cancelled here.
+    DesktopServices stormServices() {
+        DesktopServices services;
+        services.showMessage = [](QWidget*, const QString&) {};
+        services.confirm = [this](QWidget*, const QString&) -> ConfirmAnswer {
+            lastAnswer = static_cast<ConfirmAnswer>(pick(3));
+            return *lastAnswer;
+        };
+        services.openUrl = [](const QUrl&) { return true; };
+        services.now = [this] { return now; };
+        services.wait = [](int) {};
+        services.printDialog = [](QPrinter&, QWidget*) { return false; };
+        return services;
+    }
+
     // The program's window, as at a new start.
     void startWindow() {
-        window = std::make_unique<TfrmSudoku>();
+        window = std::make_unique<TfrmSudoku>(stormServices());
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -99,8 +103,8 @@ protected:
     // one it asks first and closes only on Yes, keeping the game otherwise. A closed window
     // is followed by a new start.
     void closeRequest() {
-        const int state = window->Game.GameState;
-        const bool game = state == 4 || state == 5;
+        const int state = window->Game().GameState();
+        const bool game = IsGameRunning(state);
         lastAnswer.reset();
         const bool closed = window->close();
         if (game != lastAnswer.has_value())
@@ -109,7 +113,7 @@ protected:
         else if (closed != (!game || lastAnswer == ConfirmAnswer::Yes))
             closeFault = "close in state " + std::to_string(state) +
                          (closed ? " closed" : " kept the window") + " against the answer";
-        else if (!closed && window->Game.GameState != state)
+        else if (!closed && window->Game().GameState() != state)
             closeFault = "a refused close changed the state";
         if (closed)
             startWindow();
@@ -118,7 +122,6 @@ protected:
     void TearDown() override {
         window.reset();
         pinned.reset();
-        InstallSeams(RealSeams());
     }
 
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng); }
@@ -136,7 +139,7 @@ protected:
         // Mostly on a cell, sometimes anywhere in the control (lines, empty area).
         QPoint at(pick(viewport->width()), pick(viewport->height()));
         if (pick(4) != 0) {
-            const QRect cell = grid->cellRect(pick(grid->colCount()), pick(grid->rowCount()));
+            const QRect cell = grid->cellRect(pick(grid->rowCount()), pick(grid->colCount()));
             if (viewport->rect().contains(cell.center()))
                 at = cell.center();
         }
@@ -210,25 +213,25 @@ protected:
         if (!closeFault.empty())
             return closeFault;
         const TfrmSudoku& w = *window;
-        const int state = w.Game.GameState;
-        if (state != 0 && state != 1 && state != 2 && state != 4 && state != 5)
+        const int state = w.Game().GameState();
+        if (!w.Game().StateIsKnown() || state == 3)
             return "GameState " + std::to_string(state);
-        if (!w.Game.Board)
-            return state == 0 ? "" : "no board in state " + std::to_string(state);
+        if (!w.Game().Board())
+            return state == NoPuzzle ? "" : "no board in state " + std::to_string(state);
 
-        const int side = w.Game.Board->GetDimension();
+        const int side = w.Game().Board()->GetDimension();
         if (w.sg1->rowCount() != side || w.sg1->colCount() != side)
             return "grid is " + std::to_string(w.sg1->colCount()) + " x " +
                    std::to_string(w.sg1->rowCount()) + " for a board of side " +
                    std::to_string(side);
-        if (state == 0)
+        if (state == NoPuzzle)
             return "";
 
-        const std::string& alphabet = w.Game.SymbolAlphabets[w.Game.BoxSize];
+        const std::string& alphabet = w.Game().SymbolAlphabet();
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c) {
-                const char given = w.Game.PuzzleGrid[r][c];
-                const char shown = w.Game.PlayGrid[r][c];
+                const char given = w.Game().PuzzleGrid()[r][c];
+                const char shown = w.Game().PlayGrid()[r][c];
                 if (given != ' ' && shown != given)
                     return "given changed at " + std::to_string(r) + "," + std::to_string(c);
                 if (shown != ' ' && alphabet.find(shown) == std::string::npos)
@@ -236,13 +239,13 @@ protected:
                            "," + std::to_string(c);
             }
 
-        const bool inGame = state == 4 || state == 5;
+        const bool inGame = IsGameRunning(state);
         if (inGame && wasInGame &&
-            (w.Game.PuzzleGrid != puzzleAtStart || w.Game.SolutionGrid != solutionAtStart))
+            (w.Game().PuzzleGrid() != puzzleAtStart || w.Game().SolutionGrid() != solutionAtStart))
             return "puzzle or solution changed during a game";
         if (inGame && !wasInGame) {
-            puzzleAtStart = w.Game.PuzzleGrid;
-            solutionAtStart = w.Game.SolutionGrid;
+            puzzleAtStart = w.Game().PuzzleGrid();
+            solutionAtStart = w.Game().SolutionGrid();
         }
         wasInGame = inGame;
         return "";
@@ -266,7 +269,7 @@ TEST_F(WindowStorm, GameDataStaysConsistentUnderRandomInput) {
     int statesSeen = 0;
     for (std::uint64_t i = 0; i < events; ++i) {
         oneEvent();
-        statesSeen |= 1 << window->Game.GameState;
+        statesSeen |= 1 << window->Game().GameState();
         const std::string broken = brokenRule();
         ASSERT_EQ(broken, "") << "after event " << i << " (seed " << seed << ")";
     }

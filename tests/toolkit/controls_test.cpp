@@ -1,8 +1,8 @@
 // Buttons bound to actions, radio groups, the segment clock and the key preview.
 #include "toolkit/action_button.h"
 #include "toolkit/key_preview.h"
+#include "toolkit/link_label.h"
 #include "toolkit/radio_group.h"
-#include "toolkit/seams.h"
 #include "toolkit/segment_clock.h"
 
 #include <QAction>
@@ -64,27 +64,33 @@ TEST(RadioGroup, ReadsAndSetsTheItemIndexIncludingNone) {
     EXPECT_EQ(group.itemIndex(), 0);
 }
 
+// A clock reading the test's time.
+TEST(LinkLabel, AddsTheSecureSchemeOnlyWhenMissing) {
+    EXPECT_EQ(WithSecureScheme("caselio.example.org"), "https://caselio.example.org");
+    EXPECT_EQ(WithSecureScheme("https://caselio.example.org/a"), "https://caselio.example.org/a");
+    EXPECT_EQ(WithSecureScheme("http://caselio.example.org"), "http://caselio.example.org");
+}
+
 class ClockTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Seams seams;
-        seams.now = [this] { return Now; };
-        InstallSeams(seams);
+    void Watch(SegmentClock& clock) {
+        clock.setTimeSource([this] { return Now; });
     }
-    void TearDown() override { InstallSeams(RealSeams()); }
     QDateTime Now = QDateTime(QDate(2024, 1, 1), QTime(23, 50, 0, 700));
 };
 
 TEST_F(ClockTest, OffsetMakesTheReadoutCountFromTheStart) {
     SegmentClock clock;
+    Watch(clock);
     EXPECT_EQ(clock.shownText(), "23:50:00");
-    clock.setTimeOffset(0, -23, -50, 0);
+    const int utc = Now.offsetFromUtc();
+    clock.setTimeOffset(0, -23, -50, 0, utc);
     EXPECT_EQ(clock.shownText(), "00:00:00");
     // Across midnight it still counts the time since the start.
     Now = QDateTime(QDate(2024, 1, 2), QTime(0, 20, 0, 500));
     clock.refresh();
     EXPECT_EQ(clock.shownText(), "00:30:00");
-    clock.setTimeOffset(1, 0, 0, 5);
+    clock.setTimeOffset(1, 0, 0, 5, utc);
     EXPECT_EQ(clock.shownText(), "00:20:05");
 }
 
@@ -129,6 +135,7 @@ TEST_F(ClockTest, LitSegmentsStandOutFromThePanelAndUnlitOnesAreAFaintTrace) {
     QWidget panel;
     panel.resize(192, 64);
     auto* clock = new SegmentClock(&panel);
+    Watch(*clock);
     clock->setGeometry(18, 16, 156, 32);
     Now = QDateTime(QDate(2024, 1, 1), QTime(0, 0, 7));
     clock->refresh();

@@ -33,21 +33,21 @@ protected:
 
 TEST_F(DrawGridTest, ALeftClickSelectsTheCellUnderIt) {
     QTest::mouseClick(Grid.viewport(), Qt::LeftButton, {}, {47 * 2 + 5, 37 + 5});
-    EXPECT_EQ(Grid.currentCol(), 2);
+    EXPECT_EQ(Grid.currentColumn(), 2);
     EXPECT_EQ(Grid.currentRow(), 1);
 }
 
 TEST_F(DrawGridTest, NavigationKeysMoveTheCurrentCellWithinTheGrid) {
     QTest::keyClick(&Grid, Qt::Key_Left);
-    EXPECT_EQ(Grid.currentCol(), 0);
+    EXPECT_EQ(Grid.currentColumn(), 0);
     QTest::keyClick(&Grid, Qt::Key_Right);
     QTest::keyClick(&Grid, Qt::Key_Down);
-    EXPECT_EQ(Grid.currentCol(), 1);
+    EXPECT_EQ(Grid.currentColumn(), 1);
     EXPECT_EQ(Grid.currentRow(), 1);
     QTest::keyClick(&Grid, Qt::Key_End);
-    EXPECT_EQ(Grid.currentCol(), 8);
+    EXPECT_EQ(Grid.currentColumn(), 8);
     QTest::keyClick(&Grid, Qt::Key_Home);
-    EXPECT_EQ(Grid.currentCol(), 0);
+    EXPECT_EQ(Grid.currentColumn(), 0);
     QTest::keyClick(&Grid, Qt::Key_PageDown);
     EXPECT_EQ(Grid.currentRow(), 8);
     QTest::keyClick(&Grid, Qt::Key_PageUp);
@@ -63,7 +63,7 @@ TEST_F(DrawGridTest, KeyHookSeesKeysAndNavigationStillRuns) {
     QTest::keyClick(&Grid, Qt::Key_Right);
     QTest::keyClick(&Grid, Qt::Key_5);
     EXPECT_EQ(seen, (std::vector<int>{Qt::Key_Right, Qt::Key_5}));
-    EXPECT_EQ(Grid.currentCol(), 1);
+    EXPECT_EQ(Grid.currentColumn(), 1);
 }
 
 TEST_F(DrawGridTest, OwnerPaintsOnceAtTheGridsOriginAndTheCurrentCellGetsTheFocusRectangle) {
@@ -74,13 +74,13 @@ TEST_F(DrawGridTest, OwnerPaintsOnceAtTheGridsOriginAndTheCurrentCellGetsTheFocu
         focusedCell = focused;
         painter.fillRect(QRect(QPoint(0, 0), Grid.contentSize()), Qt::red);
     });
-    Grid.setCurrentCell(3, 4);
+    Grid.setCurrentCell(4, 3);
     const QImage image = Grid.viewport()->grab().toImage();
     EXPECT_EQ(paints, 1);
-    EXPECT_EQ(focusedCell, (GridCell{3, 4}));
+    EXPECT_EQ(focusedCell, (GridCell{4, 3}));
     EXPECT_EQ(image.pixelColor(20, 10), QColor(Qt::red));
     // The dotted focus rectangle is drawn over the current cell's edge.
-    const QRect current = Grid.cellRect(3, 4);
+    const QRect current = Grid.cellRect(4, 3);
     bool dark = false;
     for (int x = current.left(); x < current.left() + 6; ++x)
         dark = dark || image.pixelColor(x, current.top()) == QColor(Qt::black);

@@ -72,7 +72,7 @@ struct Game {
         for (int r = 0; r < Side(); ++r)
             for (int c = 0; c < Side(); ++c)
                 if (test(r, c))
-                    return {c, r};
+                    return {r, c};
         ADD_FAILURE() << "no such cell";
         return {0, 0};
     }
@@ -121,7 +121,7 @@ TEST_P(GridPixels, CellsAreWhiteAndLinesSilver) {
     const int lw = game.layout.lineWidth;
     for (int row = 0; row < game.Side(); ++row)
         for (int column = 0; column < game.Side(); ++column) {
-            const QRect rect = Cell(game, {column, row});
+            const QRect rect = Cell(game, {row, column});
             ASSERT_EQ(Count(image, rect, [](QRgb p) { return p == kBackdrop; }), 0);
             ASSERT_EQ(image.pixel(rect.left() + 1, rect.top() + 1), kWhite);
             // The thin line right of a cell that has no separator there.
@@ -139,10 +139,10 @@ TEST_P(GridPixels, SeparatorsFollowEveryBoxAndNothingElse) {
     std::vector<int> rows;
     for (int i = 0; i < game.Side(); ++i) {
         // The first pixel after the cell, halfway along its edge, in row / column 0.
-        const QRect across = Cell(game, {i, 0});
+        const QRect across = Cell(game, {0, i});
         if (image.pixel(across.right() + 1, across.center().y()) == kBlack)
             columns.push_back(i);
-        const QRect down = Cell(game, {0, i});
+        const QRect down = Cell(game, {i, 0});
         if (image.pixel(down.center().x(), down.bottom() + 1) == kBlack)
             rows.push_back(i);
     }
@@ -241,7 +241,7 @@ TEST_P(GridPixels, RepeatsAreStruckOnEveryCellInvolved) {
     const QImage image = game.Render(4, true);
     for (int r = 0; r < game.Side(); ++r)
         for (int c = 0; c < game.Side(); ++c) {
-            const QRect rect = Cell(game, {c, r});
+            const QRect rect = Cell(game, {r, c});
             const int red = Count(image, rect, IsRed);
             if (repeated.count({r, c})) {
                 // The stroke runs from (R-5, T+5) to (L+5, B-5).
@@ -356,7 +356,7 @@ TEST(DrawGridCell, LeavesThePainterAsItWas) {
     Game repeat(3);
     const GridCell cell{2, 2};
     repeat.play[2][2] = repeat.play[2][1] != ' ' ? repeat.play[2][1] : '1';
-    DrawGridCell(painter, repeat.View(4, true), cell.column, cell.row, QRect(5, 5, 44, 34), true,
+    DrawGridCell(painter, repeat.View(4, true), cell.row, cell.column, QRect(5, 5, 44, 34), true,
                  CellFonts(repeat.font));
     EXPECT_EQ(painter.pen(), pen);
     EXPECT_EQ(painter.brush(), brush);

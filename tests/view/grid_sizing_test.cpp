@@ -25,27 +25,13 @@ TEST(GridSizing, CellSizesAtTheStartingFont) {
     }
 }
 
-TEST(GridSizing, ControlHeightsFitOrScroll) {
-    // 9x9 and 16x16 show every row (plus a 2-pixel border); 25x25 scrolls.
-    for (int boxSize : {3, 4}) {
-        const GridLayout layout = *GridLayoutFor(boxSize, 8);
-        EXPECT_EQ(layout.controlHeight, GridExtent(layout.Cells()).height() + 2) << boxSize;
-    }
-    const GridLayout large = *GridLayoutFor(5, 8);
-    EXPECT_EQ(large.controlHeight, 507);
-    EXPECT_EQ(GridExtent(large.Cells()).height(), 650);
-    EXPECT_GT(GridExtent(large.Cells()).height(), large.controlHeight);
-}
-
 TEST(GridSizing, WindowSizes) {
     const WindowLayout small = *WindowLayoutFor(3);
     EXPECT_EQ(small.windowWidth, 598);
-    EXPECT_EQ(small.panelWidth, 428);
     EXPECT_EQ(small.windowHeight, 688);
     for (int boxSize : {4, 5}) {
         const WindowLayout layout = *WindowLayoutFor(boxSize);
         EXPECT_EQ(layout.windowWidth, 752);
-        EXPECT_EQ(layout.panelWidth, 582);
         EXPECT_EQ(layout.windowHeight, 688);
     }
 }
@@ -92,11 +78,11 @@ TEST(GridZoom, ZoomCarriesOverToTheNextSize) {
 // The screen's grid and the printed picture place and find cells by these two functions.
 TEST(GridGeometry, CellsStepByTheirSizeAndLineAndTheLineAfterACellIsPartOfIt) {
     const GridGeometry cells = GridLayoutFor(3, 8)->Cells(); // 44 x 34 cells, 3-pixel lines
-    EXPECT_EQ(CellRect(cells, {2, 1}), QRect(2 * 47, 37, 44, 34));
+    EXPECT_EQ(CellRect(cells, {1, 2}), QRect(2 * 47, 37, 44, 34));
     EXPECT_EQ(GridExtent(cells), QSize(9 * 47, 9 * 37));
     EXPECT_EQ(CellAt(cells, {0, 0}), (GridCell{0, 0}));
     EXPECT_EQ(CellAt(cells, {47, 37}), (GridCell{1, 1}));
-    EXPECT_EQ(CellAt(cells, {8 * 47 + 10, 2 * 37 + 5}), (GridCell{8, 2}));
+    EXPECT_EQ(CellAt(cells, {8 * 47 + 10, 2 * 37 + 5}), (GridCell{2, 8}));
     // A point on the line after column 0 or row 0 still belongs to it.
     EXPECT_EQ(CellAt(cells, {45, 10}), (GridCell{0, 0}));
     EXPECT_EQ(CellAt(cells, {10, 36}), (GridCell{0, 0}));
@@ -106,9 +92,9 @@ TEST(GridGeometry, CellsStepByTheirSizeAndLineAndTheLineAfterACellIsPartOfIt) {
     EXPECT_FALSE(CellAt(cells, {-1, 10}).has_value());
     for (int row = 0; row < cells.rows; ++row)
         for (int column = 0; column < cells.columns; ++column) {
-            const QRect rect = CellRect(cells, {column, row});
-            ASSERT_EQ(CellAt(cells, rect.center()), (GridCell{column, row}));
-            ASSERT_EQ(CellAt(cells, rect.bottomRight() + QPoint(3, 3)), (GridCell{column, row}));
+            const QRect rect = CellRect(cells, {row, column});
+            ASSERT_EQ(CellAt(cells, rect.center()), (GridCell{row, column}));
+            ASSERT_EQ(CellAt(cells, rect.bottomRight() + QPoint(3, 3)), (GridCell{row, column}));
         }
 }
 

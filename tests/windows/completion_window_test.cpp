@@ -48,14 +48,14 @@ TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
     // Walk the grid with the arrow keys from the top-left cell, typing every open cell's
     // solution symbol.
     Press(Qt::Key_Home, Qt::ControlModifier);
-    ASSERT_EQ(Selection(), QPoint(0, 0));
+    ASSERT_EQ(Selection(), (GridCell{0, 0}));
     int typed = 0;
     for (int r = 0; r < 16; ++r) {
         for (int c = 0; c < 16; ++c) {
-            ASSERT_EQ(Selection(), QPoint(c, r));
-            if (Window->Game.PuzzleGrid[r][c] == ' ') {
+            ASSERT_EQ(Selection(), (GridCell{r, c}));
+            if (Window->Game().PuzzleGrid()[r][c] == ' ') {
                 EXPECT_TRUE(Messages.isEmpty());
-                Press(KeyFor(Window->Game.SolutionGrid[r][c]));
+                Press(KeyFor(Window->Game().SolutionGrid()[r][c]));
                 ++typed;
             }
             if (c < 15)
@@ -65,8 +65,8 @@ TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
         Press(Qt::Key_Down);
     }
     EXPECT_GT(typed, 0);
-    EXPECT_EQ(Window->Game.PlayGrid, Window->Game.SolutionGrid);
+    EXPECT_EQ(Window->Game().PlayGrid(), Window->Game().SolutionGrid());
     ASSERT_EQ(Messages.size(), 1);
     EXPECT_EQ(Messages[0], CongratulationText({0, 0, 0}));
-    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
 }

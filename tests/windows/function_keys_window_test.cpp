@@ -43,7 +43,7 @@ protected:
         const int urls = Urls.size(), questions = Questions.size(), prints = PrintDialogs;
         Press(key, modifiers);
         focus->removeEventFilter(&spy);
-        return {Window->Game.GameState,
+        return {Window->Game().GameState(),
                 spy.Seen > 0,
                 static_cast<int>(Urls.size()) - urls,
                 static_cast<int>(Questions.size()) - questions,
@@ -99,7 +99,8 @@ Outcome ExpectedPlain(int state, Qt::Key key) {
 }
 
 TEST_F(FunctionKeyTest, PlainKeysActOnlyWhereTheirOperationIsAvailable) {
-    for (int state : {0, 1, 2, 4, 5}) {
+    for (GameStateValue state :
+         {NoPuzzle, PuzzleView, SolutionView, Playing, PlayingSolutionView}) {
         for (Qt::Key key : kFunctionKeys) {
             SCOPED_TRACE(testing::Message()
                          << "state " << state << " key F" << (key - Qt::Key_F1 + 1));
@@ -128,7 +129,7 @@ TEST_F(FunctionKeyTest, KeysWithAModifierPassUnchangedToTheFocusedControl) {
                   {Qt::Key_F10, Qt::ControlModifier},
                   {Qt::Key_F6, Qt::AltModifier},
                   {Qt::Key_F8, Qt::ShiftModifier}};
-    for (int state : {0, 1, 4}) {
+    for (GameStateValue state : {NoPuzzle, PuzzleView, Playing}) {
         Restart();
         EnterState(state);
         for (const auto& chord : chords) {
@@ -145,7 +146,7 @@ TEST_F(FunctionKeyTest, KeysWithAModifierPassUnchangedToTheFocusedControl) {
 }
 
 TEST_F(FunctionKeyTest, KeyWithMouseButtonHeldIsPassedOn) {
-    EnterState(1);
+    EnterState(PuzzleView);
     QWidget* grid = Window->sg1;
     QTest::mousePress(grid, Qt::LeftButton, {}, {5, 5});
     const Outcome got = PressAndObserve(Qt::Key_F6, Qt::NoModifier);
@@ -155,9 +156,9 @@ TEST_F(FunctionKeyTest, KeyWithMouseButtonHeldIsPassedOn) {
 }
 
 TEST_F(FunctionKeyTest, FunctionKeyReachesWindowWhileAButtonHasFocus) {
-    EnterState(1);
+    EnterState(PuzzleView);
     Window->btnFontPiu->setFocus();
     ASSERT_TRUE(Window->btnFontPiu->hasFocus());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game.GameState, 2);
+    EXPECT_EQ(Window->Game().GameState(), SolutionView);
 }

@@ -8,10 +8,10 @@
 
 TEST_F(WindowTest, FirstGenerationShowsTheGridAndRenamesTheButton) {
     EXPECT_TRUE(Window->sg1->isHidden());
-    EXPECT_EQ(Window->RequestedWindowWidth, 598);
+    EXPECT_EQ(Window->frameGeometry().width(), 598);
     EXPECT_EQ(Window->ActGenera->text(), "Genera [F10]");
     Press(Qt::Key_F10);
-    EXPECT_EQ(Window->Game.GameState, PuzzleView);
+    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
     EXPECT_TRUE(Window->sg1->isVisible());
     EXPECT_TRUE(Window->sg1->hasFocus());
     EXPECT_EQ(Window->sg1->rowCount(), 9);
@@ -23,11 +23,10 @@ TEST_F(WindowTest, FirstGenerationShowsTheGridAndRenamesTheButton) {
 
 TEST_F(WindowTest, SameSizeKeepsTheGridAndANewSizeReshapesIt) {
     Press(Qt::Key_F10);
-    Window->sg1->setCurrentCell(4, 5);
+    Window->sg1->setCurrentCell(5, 4);
     Press(Qt::Key_F10);
     // The grid is not set up again for the same size: the selection stays.
-    EXPECT_EQ(Window->sg1->currentCol(), 4);
-    EXPECT_EQ(Window->sg1->currentRow(), 5);
+    EXPECT_EQ(Window->sg1->currentCell(), (GridCell{5, 4}));
 
     // Choosing another size changes nothing until the next generation.
     QTest::mouseClick(Window->cbg1->item(1), Qt::LeftButton);
@@ -39,10 +38,8 @@ TEST_F(WindowTest, SameSizeKeepsTheGridAndANewSizeReshapesIt) {
     EXPECT_EQ(Window->sg1->rowCount(), 16);
     EXPECT_EQ(Window->sg1->colCount(), 16);
     EXPECT_EQ(Window->sg1->gridLineWidth(), 2);
-    EXPECT_EQ(Window->RequestedWindowWidth, 752);
-    EXPECT_EQ(Window->RequestedGridPanelWidth, 582);
-    EXPECT_EQ(Window->RequestedGridHeight, 418);
-    EXPECT_EQ(Window->sg1->currentCol(), 0);
+    EXPECT_EQ(Window->frameGeometry().width(), 752);
+    EXPECT_EQ(Window->sg1->currentCell(), (GridCell{0, 0}));
 }
 
 // The generate button keeps its caption when the retries give up.

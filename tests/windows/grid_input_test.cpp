@@ -1,5 +1,6 @@
 // Symbol entry through real key events, the pop-up menu of each state, hints and right
 // clicks, on the real main window.
+#include "game/game_texts.h"
 #include "windows/grid_window.h"
 
 #include <QAction>
@@ -21,7 +22,7 @@ TEST_F(GridWindowTest, KeysTypeIntoTheSelectedCellOnEverySize) {
         SCOPED_TRACE(size.n);
         Restart();
         StartGame(size.n);
-        const QPoint open = FirstCell(false);
+        const GridCell open = FirstCell(false);
         Select(open);
         Press(size.accepted, Qt::ShiftModifier);
         EXPECT_EQ(Cell(open), size.entered);
@@ -37,12 +38,12 @@ TEST_F(GridWindowTest, KeysTypeIntoTheSelectedCellOnEverySize) {
 
 TEST_F(GridWindowTest, KeysOutsideAGameBringGuidanceThenStillMoveTheSelection) {
     const struct {
-        int state;
-        const char* message;
+        GameStateValue state;
+        const QString& message;
     } cases[] = {
-        {1, "Per iniziare a giocare clicka su [Gioca] o premi [F5] !"},
-        {2, "Per iniziare a giocare clicka su [Gioca] o premi [F5] !"},
-        {5, "Per giocare clicka su [Visualizza gioco] o premi [F6] !"},
+        {PuzzleView, kStartPlayingMessage},
+        {SolutionView, kStartPlayingMessage},
+        {PlayingSolutionView, kBackToGameMessage},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);
@@ -51,14 +52,14 @@ TEST_F(GridWindowTest, KeysOutsideAGameBringGuidanceThenStillMoveTheSelection) {
         EnterState(c.state);
         Window->sg1->setFocus();
         Select({0, 0});
-        const CellGrid before = Window->Game.PlayGrid;
+        const CellGrid before = Window->Game().PlayGrid();
         Press(Qt::Key_5);
         Press(Qt::Key_Right);
         ASSERT_EQ(Messages.size(), 2);
         EXPECT_EQ(Messages[0], c.message);
         EXPECT_EQ(Messages[1], c.message);
-        EXPECT_EQ(Selection(), QPoint(1, 0));
-        EXPECT_EQ(Window->Game.PlayGrid, before);
+        EXPECT_EQ(Selection(), (GridCell{0, 1}));
+        EXPECT_EQ(Window->Game().PlayGrid(), before);
     }
 }
 
@@ -97,7 +98,7 @@ TEST_F(GridWindowTest, GameMenuListsTheAlphabetOfEachSize) {
 
 TEST_F(GridWindowTest, MenuItemsEnterAndClearTheSelectedCell) {
     StartGame(4);
-    const QPoint open = FirstCell(false);
+    const GridCell open = FirstCell(false);
     Select(open);
     MenuItem("B")->trigger();
     EXPECT_EQ(Cell(open), 'B');
@@ -130,54 +131,53 @@ TEST_F(GridWindowTest, ActionItemsRunTheirActionAndFollowItsEnabledState) {
     EXPECT_TRUE(hint->isEnabled());
 
     MenuItem("Mostra soluzione [F6]")->trigger();
-    EXPECT_EQ(Window->Game.GameState, 5);
+    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
     Answer = ConfirmAnswer::Yes;
     MenuItem("Abbandona gioco [F5]")->trigger();
-    EXPECT_EQ(Window->Game.GameState, 1);
+    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
     MenuItem("Gioca [F5]")->trigger();
-    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
 }
 
 TEST_F(GridWindowTest, HintByKeyAndByButtonNamesTheSelectedCellAndKeepsTheGridFocused) {
     StartGame(5);
-    const QPoint open = FirstCell(false);
+    const GridCell open = FirstCell(false);
     Select(open);
     Press(Qt::Key_F4);
     QTest::mouseClick(Window->cxButton1, Qt::LeftButton);
     const QString expected = QStringLiteral("Per questa casella il miglior simbolo e' :") +
-                             QChar::fromLatin1(Window->Game.SolutionGrid[open.y()][open.x()]) +
-                             QStringLiteral(": ");
+                             QChar::fromLatin1(Solution(open)) + QStringLiteral(": ");
     EXPECT_EQ(Messages, QStringList(2, expected));
     EXPECT_TRUE(Window->sg1->hasFocus());
 }
 
 TEST_F(GridWindowTest, RightClickMovesTheSelectionOnlyDuringAGame) {
-    for (int state : {1, 2, 4, 5}) {
+    for (GameStateValue state : {PuzzleView, SolutionView, Playing, PlayingSolutionView}) {
         SCOPED_TRACE(state);
         Restart();
         EnterState(state);
         Select({0, 0});
-        const bool popped = RightClick(CentreOf({2, 1}));
+        const bool popped = RightClick(CentreOf({1, 2}));
         EXPECT_TRUE(popped);
-        EXPECT_EQ(Selection(), state == 4 ? QPoint(2, 1) : QPoint(0, 0));
+        EXPECT_EQ(Selection(), (state == Playing ? GridCell{1, 2} : GridCell{0, 0}));
     }
     // Below the last row the selection stays where it was.
     Restart();
-    EnterState(4);
-    const QRect last = Window->sg1->cellRect(0, 8);
+    EnterState(Playing);
+    const QRect last = Window->sg1->cellRect(8, 0);
     ASSERT_LT(last.bottom() + 20, Window->sg1->viewport()->height());
     Select({3, 3});
     RightClick(QPoint(last.center().x(), last.bottom() + 15));
-    EXPECT_EQ(Selection(), QPoint(3, 3));
+    EXPECT_EQ(Selection(), (GridCell{3, 3}));
 }
 
 TEST_F(GridWindowTest, LeftClickSelectsInEveryState) {
-    for (int state : {1, 4}) {
+    for (GameStateValue state : {PuzzleView, Playing}) {
         SCOPED_TRACE(state);
         Restart();
         EnterState(state);
         QTest::mouseClick(Window->sg1->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          CentreOf({4, 2}));
-        EXPECT_EQ(Selection(), QPoint(4, 2));
+                          CentreOf({2, 4}));
+        EXPECT_EQ(Selection(), (GridCell{2, 4}));
     }
 }

@@ -9,11 +9,11 @@
 class PaintWindowTest : public GridWindowTest {
 protected:
     // The number of pure red pixels inside a cell of the grid as it is on screen now.
-    int RedPixelsIn(QPoint cell) {
+    int RedPixelsIn(GridCell cell) {
         const QImage shot = Shown();
         const QWidget* viewport = Window->sg1->viewport();
         const QRect rect =
-            ShownRect(viewport, Window->sg1->cellRect(cell.x(), cell.y()) & viewport->rect());
+            ShownRect(viewport, Window->sg1->cellRect(cell.row, cell.column) & viewport->rect());
         int red = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -30,19 +30,11 @@ TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
     ASSERT_GE(Window->sg1->viewport()->width(), Window->sg1->contentSize().width());
     ASSERT_GE(Window->sg1->viewport()->height(), Window->sg1->contentSize().height());
     // An open cell and a given in its row: typing the given's symbol repeats it.
-    QPoint open(-1, -1), given(-1, -1);
-    for (int r = 0; r < 9 && open.x() < 0; ++r) {
-        int g = -1, o = -1;
-        for (int c = 0; c < 9; ++c)
-            (Window->Game.PuzzleGrid[r][c] == ' ' ? o : g) = c;
-        if (g >= 0 && o >= 0)
-            open = {o, r}, given = {g, r};
-    }
-    ASSERT_GE(open.x(), 0);
+    const auto [open, given] = FirstRepeatCells(Window->Game());
     Select(open);
-    Press(KeyFor(Window->Game.PuzzleGrid[given.y()][given.x()]));
+    Press(KeyFor(PuzzleAt(Window->Game(), given)));
     // A third cell, away from both, takes the selection.
-    const QPoint elsewhere((open.x() + 4) % 9, (open.y() + 4) % 9);
+    const GridCell elsewhere{(open.row + 4) % 9, (open.column + 4) % 9};
     Select(elsewhere);
 
     EXPECT_EQ(RedPixelsIn(open), 0);
@@ -64,7 +56,7 @@ TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
 // but is still the window's active control, and keeps its ellipse.
 TEST_F(PaintWindowTest, SelectionStaysCircledWhileAModalBoxIsUp) {
     StartGame(3);
-    const QPoint open = FirstCell(false);
+    const GridCell open = FirstCell(false);
     Select(open);
     ASSERT_GT(RedPixelsIn(open), 0);
     QMessageBox box(QMessageBox::NoIcon, "Caselio", "Per questa casella", QMessageBox::Ok,
@@ -98,7 +90,7 @@ TEST_F(PaintWindowTest, WholeGridIsDrawnAtEveryZoomScrolledToTheBottomRight) {
             const QImage shot = Shown();
             int checked = 0;
             for (int i = 0; i <= last; ++i)
-                for (const QPoint cell : {QPoint(i, last), QPoint(last, i)}) {
+                for (const GridCell cell : {GridCell{last, i}, GridCell{i, last}}) {
                     const QPoint centre = CentreOf(cell);
                     if (!grid->viewport()->rect().contains(centre))
                         continue;
@@ -106,7 +98,7 @@ TEST_F(PaintWindowTest, WholeGridIsDrawnAtEveryZoomScrolledToTheBottomRight) {
                         ShownRect(grid->viewport(), QRect(centre, QSize(1, 1))).topLeft();
                     ASSERT_TRUE(shot.rect().contains(pixel));
                     EXPECT_NE(shot.pixelColor(pixel), kGridLineColour)
-                        << "cell row " << cell.y() + 1 << ", column " << cell.x() + 1;
+                        << "cell row " << cell.row + 1 << ", column " << cell.column + 1;
                     ++checked;
                 }
             EXPECT_GE(checked, 8);

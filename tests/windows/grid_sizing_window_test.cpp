@@ -25,11 +25,11 @@ TEST_F(SizingWindowTest, EachSizeGetsItsShapeAtTheStartingFont) {
     const struct {
         int n;
         QSize cell;
-        int line, controlHeight, windowWidth, panelWidth;
+        int line, windowWidth;
     } sizes[] = {
-        {3, {44, 34}, 3, 335, 598, 428},
-        {4, {34, 24}, 2, 418, 752, 582},
-        {5, {34, 24}, 2, 507, 752, 582},
+        {3, {44, 34}, 3, 598},
+        {4, {34, 24}, 2, 752},
+        {5, {34, 24}, 2, 752},
     };
     for (const auto& s : sizes) {
         SCOPED_TRACE(s.n);
@@ -39,12 +39,8 @@ TEST_F(SizingWindowTest, EachSizeGetsItsShapeAtTheStartingFont) {
         EXPECT_EQ(Window->sg1->colCount(), s.n * s.n);
         EXPECT_EQ(CellSize(), s.cell);
         EXPECT_EQ(Window->sg1->gridLineWidth(), s.line);
-        EXPECT_EQ(Window->Game.SeparatorWidth, 3);
-        EXPECT_EQ(Window->RequestedGridHeight, s.controlHeight);
-        EXPECT_EQ(Window->RequestedWindowWidth, s.windowWidth);
-        EXPECT_EQ(Window->RequestedGridPanelWidth, s.panelWidth);
-        EXPECT_EQ(Window->RequestedWindowHeight, 688);
-        EXPECT_EQ(Selection(), QPoint(0, 0));
+        EXPECT_EQ(Window->frameGeometry().size(), QSize(s.windowWidth, 688));
+        EXPECT_EQ(Selection(), (GridCell{0, 0}));
         // 8 points are 11 pixels at 96 dots per inch.
         EXPECT_EQ(FontPixels(), 11);
     }
@@ -52,7 +48,6 @@ TEST_F(SizingWindowTest, EachSizeGetsItsShapeAtTheStartingFont) {
 
 TEST_F(SizingWindowTest, TwentyFiveByTwentyFiveScrollsInsideItsControl) {
     Generate(5);
-    Window->resize(Window->RequestedWindowWidth, Window->RequestedWindowHeight);
     QTest::qWait(10);
     EXPECT_GT(Window->sg1->verticalScrollBar()->maximum(), 0);
     // Moving to the last row brings it into view.
@@ -100,31 +95,31 @@ TEST_F(SizingWindowTest, ZoomCarriesOverToTheNextSizeAndIsKeptBeforeTheFirstPuzz
 
 TEST_F(SizingWindowTest, SecondPuzzleOfTheSameSizeKeepsSelectionAndCells) {
     Generate(4);
-    Select({5, 7});
+    Select({7, 5});
     Plus();
     Generate(4);
-    EXPECT_EQ(Selection(), QPoint(5, 7));
+    EXPECT_EQ(Selection(), (GridCell{7, 5}));
     EXPECT_EQ(CellSize(), QSize(35, 25));
 }
 
 TEST_F(SizingWindowTest, ZoomWorksDuringAGameAndKeepsTheEntries) {
     StartGame(3);
-    const QPoint open = FirstCell(false);
+    const GridCell open = FirstCell(false);
     Select(open);
-    Press(KeyFor(Window->Game.SolutionGrid[open.y()][open.x()]));
-    const CellGrid before = Window->Game.PlayGrid;
+    Press(KeyFor(Solution(open)));
+    const CellGrid before = Window->Game().PlayGrid();
     Plus(3);
     EXPECT_EQ(CellSize(), QSize(47, 37));
-    EXPECT_EQ(Window->Game.PlayGrid, before);
-    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_EQ(Window->Game().PlayGrid(), before);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
     // The grid has the keyboard back after each click: the next symbol goes into the grid.
     for (const bool larger : {false, true}) {
         larger ? Plus() : Minus();
         ASSERT_TRUE(Window->sg1->hasFocus());
-        Window->sg1->setCurrentCell(open.x(), open.y());
+        Select(open);
         Press(Qt::Key_Space);
         EXPECT_EQ(Cell(open), ' ');
-        Press(KeyFor(Window->Game.SolutionGrid[open.y()][open.x()]));
-        EXPECT_EQ(Cell(open), Window->Game.SolutionGrid[open.y()][open.x()]);
+        Press(KeyFor(Solution(open)));
+        EXPECT_EQ(Cell(open), Solution(open));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/game_cells.h"
 #include "windows/window_fixture.h"
 
 #include <QBackingStore>
@@ -17,30 +18,23 @@ protected:
     void Generate(int n) {
         Window->cbg1->setItemIndex(n - 3);
         Press(Qt::Key_F10);
-        ASSERT_EQ(Window->Game.GameState, 1);
-        ASSERT_EQ(Window->Game.BoxSize, n);
+        ASSERT_EQ(Window->Game().GameState(), PuzzleView);
+        ASSERT_EQ(Window->Game().BoxSize(), n);
     }
 
     void StartGame(int n) {
         Generate(n);
         Press(Qt::Key_F5);
-        ASSERT_EQ(Window->Game.GameState, 4);
+        ASSERT_EQ(Window->Game().GameState(), Playing);
     }
 
-    int Side() const { return Window->Game.BoxSize * Window->Game.BoxSize; }
+    int Side() const { return ::Side(Window->Game()); }
+    GridCell FirstCell(bool given) const { return ::FirstCell(Window->Game(), given); }
+    char Solution(GridCell cell) const { return SolutionAt(Window->Game(), cell); }
 
-    // The first cell, row by row, that is open (given == false) or a given.
-    QPoint FirstCell(bool given) const {
-        for (int r = 0; r < Side(); ++r)
-            for (int c = 0; c < Side(); ++c)
-                if ((Window->Game.PuzzleGrid[r][c] != ' ') == given)
-                    return {c, r};
-        return {-1, -1};
-    }
-
-    void Select(QPoint cell) { Window->sg1->setCurrentCell(cell.x(), cell.y()); }
-    QPoint Selection() const { return {Window->sg1->currentCol(), Window->sg1->currentRow()}; }
-    char Cell(QPoint cell) const { return Window->Game.PlayGrid[cell.y()][cell.x()]; }
+    void Select(GridCell cell) { Window->sg1->setCurrentCell(cell.row, cell.column); }
+    GridCell Selection() const { return Window->sg1->currentCell(); }
+    char Cell(GridCell cell) const { return PlayAt(Window->Game(), cell); }
 
     // The key that types a symbol on the main block.
     static Qt::Key KeyFor(char symbol) {
@@ -86,8 +80,8 @@ protected:
         return popped;
     }
 
-    QPoint CentreOf(QPoint cell) const {
-        return Window->sg1->cellRect(cell.x(), cell.y()).center();
+    QPoint CentreOf(GridCell cell) const {
+        return Window->sg1->cellRect(cell.row, cell.column).center();
     }
 
     // What the window shows now: the pixels it last painted, after the repaints already asked

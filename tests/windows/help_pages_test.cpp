@@ -1,5 +1,4 @@
 // The help page of each state, installed or in a web folder, and the link scheme rule.
-#include "toolkit/link_label.h"
 #include "windows/help_pages.h"
 #include "windows/site_addresses.h"
 #include "windows/window_fixture.h"
@@ -37,17 +36,15 @@ TEST(HelpPages, StateThreeDoesNothingAndOthersAreReported) {
               "Internal error showHelp001: stato:255 non gestito!");
 }
 
-TEST(LinkLabel, AddsTheSecureSchemeOnlyWhenMissing) {
-    EXPECT_EQ(WithSecureScheme("caselio.example.org"), "https://caselio.example.org");
-    EXPECT_EQ(WithSecureScheme("https://caselio.example.org/a"), "https://caselio.example.org/a");
-    EXPECT_EQ(WithSecureScheme("http://caselio.example.org"), "http://caselio.example.org");
-}
-
 TEST_F(WindowTest, HelpOpensTheInstalledPageOfEachState) {
     const struct {
-        int state;
+        GameStateValue state;
         const char* page;
-    } cases[] = {{0, "0"}, {1, "1"}, {2, "1"}, {4, "2"}, {5, "2"}};
+    } cases[] = {{NoPuzzle, "0"},
+                 {PuzzleView, "1"},
+                 {SolutionView, "1"},
+                 {Playing, "2"},
+                 {PlayingSolutionView, "2"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);
         Restart();

@@ -14,21 +14,18 @@ class PrintFromWindow : public WindowTest {
 protected:
     // The dialog stand-in sends the page to a PDF file and answers as told.
     void AnswerDialog(bool confirm, const QString& pdfPath = {}) {
-        Seams seams = CurrentSeams();
         const QString path = pdfPath.isEmpty() ? PdfPath() : pdfPath;
-        seams.printDialog = [this, confirm, path](QPrinter& printer, QWidget*) {
-            ++PrintDialogs;
+        PrintDialog = [confirm, path](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             return confirm;
         };
-        InstallSeams(seams);
     }
 
     void Generate(int sizeIndex) {
         Window->cbg1->setItemIndex(sizeIndex);
         Press(Qt::Key_F10);
-        ASSERT_EQ(Window->Game.GameState, 1);
+        ASSERT_EQ(Window->Game().GameState(), PuzzleView);
     }
 
     QString PdfPath() const { return Folder.filePath(QStringLiteral("page.pdf")); }
@@ -50,9 +47,9 @@ protected:
     }
 
     int SymbolsShown() const {
-        const int side = Window->Game.Board->GetDimension();
-        const bool player = Window->Game.GameState == 1 || Window->Game.GameState == 4;
-        const CellGrid& grid = player ? Window->Game.PlayGrid : Window->Game.SolutionGrid;
+        const int side = Window->Game().Board()->GetDimension();
+        const bool player = Window->Game().GameState() == 1 || Window->Game().GameState() == 4;
+        const CellGrid& grid = player ? Window->Game().PlayGrid() : Window->Game().SolutionGrid();
         int count = 0;
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c)
@@ -86,9 +83,7 @@ TEST_F(PrintFromWindow, SecondDialogOpensOnTheFirstOnesChoices) {
     QString fileSeen;
     QPageLayout::Orientation orientationSeen = QPageLayout::Portrait;
     QPageSize::PageSizeId paperSeen = QPageSize::A4;
-    Seams seams = CurrentSeams();
-    seams.printDialog = [&](QPrinter& printer, QWidget*) {
-        ++PrintDialogs;
+    PrintDialog = [&](QPrinter& printer) {
         fileSeen = printer.outputFileName();
         orientationSeen = printer.pageLayout().orientation();
         paperSeen = printer.pageLayout().pageSize().id();
@@ -98,7 +93,6 @@ TEST_F(PrintFromWindow, SecondDialogOpensOnTheFirstOnesChoices) {
         printer.setPageSize(QPageSize(QPageSize::Letter));
         return PrintDialogs == 1;
     };
-    InstallSeams(seams);
     Press(Qt::Key_F7);
     Press(Qt::Key_F7);
     ASSERT_EQ(PrintDialogs, 2);
@@ -140,22 +134,22 @@ TEST_F(PrintFromWindow, PrintingIntoAMissingFolderShowsTheFailureOnce) {
 TEST_F(PrintFromWindow, TwentyFiveByTwentyFiveGridPrintsComplete) {
     Generate(2);
     Press(Qt::Key_F5);
-    ASSERT_EQ(Window->Game.GameState, 4);
+    ASSERT_EQ(Window->Game().GameState(), Playing);
     // A few entries in open cells, typed as a player would.
     int typed = 0;
     for (int r = 24; r >= 0 && typed < 5; --r)
         for (int c = 0; c < 25 && typed < 5; ++c)
-            if (Window->Game.PuzzleGrid[r][c] == ' ') {
-                Window->sg1->setCurrentCell(c, r);
-                Press(Qt::Key(Qt::Key_A + (Window->Game.SolutionGrid[r][c] - 'A')));
-                ASSERT_EQ(Window->Game.PlayGrid[r][c], Window->Game.SolutionGrid[r][c]);
+            if (Window->Game().PuzzleGrid()[r][c] == ' ') {
+                Window->sg1->setCurrentCell(r, c);
+                Press(Qt::Key(Qt::Key_A + (Window->Game().SolutionGrid()[r][c] - 'A')));
+                ASSERT_EQ(Window->Game().PlayGrid()[r][c], Window->Game().SolutionGrid()[r][c]);
                 ++typed;
             }
     AnswerDialog(true);
-    for (int state : {4, 5}) {
-        if (state == 5)
+    for (GameStateValue state : {Playing, PlayingSolutionView}) {
+        if (state == PlayingSolutionView)
             Press(Qt::Key_F6);
-        ASSERT_EQ(Window->Game.GameState, state);
+        ASSERT_EQ(Window->Game().GameState(), state);
         QFile::remove(PdfPath());
         Press(Qt::Key_F7);
         ASSERT_TRUE(QFile::exists(PdfPath())) << "state " << state;

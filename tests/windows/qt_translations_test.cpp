@@ -1,5 +1,6 @@
 // Qt's own boxes speak the program's language.
-#include "toolkit/seams.h"
+#include "desktop/desktop_services.h"
+#include "game/game_texts.h"
 #include "windows/qt_translations.h"
 
 #include <QAbstractButton>
@@ -24,8 +25,7 @@ TEST(ItalianQtTexts, ConfirmationBoxAnswersSiNoAnnulla) {
         box->button(QMessageBox::Cancel)->click();
     });
     answer.start();
-    EXPECT_EQ(RealSeams().confirm(nullptr, QStringLiteral("Abbandona il gioco in corso ?")),
-              ConfirmAnswer::Cancel);
+    EXPECT_EQ(RealDesktopServices().confirm(nullptr, kAbandonQuestion), ConfirmAnswer::Cancel);
     captions.sort();
     EXPECT_EQ(captions, QStringList({"Annulla", "No", "Sì"}));
 }

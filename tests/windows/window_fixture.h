@@ -1,11 +1,12 @@
 #pragma once
 
+#include "desktop/desktop_services.h"
+#include "game/game_state.h"
 #include "support/pinned_random_stream.h"
 #include "toolkit/action_button.h"
 #include "toolkit/bevel_panel.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/radio_group.h"
-#include "toolkit/seams.h"
 #include "toolkit/segment_clock.h"
 #include "windows/tfrm_sudoku.h"
 
@@ -17,46 +18,47 @@
 #include <QStringList>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
-// A shown, active main window whose desktop seams record what the window asks for, on a
+// A shown, active main window whose desktop services record what the window asks for, on a
 // random stream that replays the same puzzles on every run.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Seams seams;
-        seams.showMessage = [this](QWidget*, const QString& text) { Messages << text; };
-        seams.confirm = [this](QWidget*, const QString& text) {
+    void SetUp() override { Restart(); }
+
+    // The desktop as the tests see it: every box, address, wait and dialog recorded, the time
+    // and the answers set by the test.
+    DesktopServices RecordingServices() {
+        DesktopServices services;
+        services.showMessage = [this](QWidget*, const QString& text) { Messages << text; };
+        services.confirm = [this](QWidget*, const QString& text) {
             Questions << text;
             return Answer;
         };
-        seams.openUrl = [this](const QUrl& url) {
+        services.openUrl = [this](const QUrl& url) {
             Urls << url.toString();
             return true;
         };
-        seams.now = [this] { return Now; };
-        seams.wait = [this](int ms) { Waits << ms; };
-        seams.printDialog = [this](QPrinter&, QWidget*) {
+        services.now = [this] { return Now; };
+        services.wait = [this](int ms) { Waits << ms; };
+        services.printDialog = [this](QPrinter& printer, QWidget*) {
             ++PrintDialogs;
-            return false;
+            return PrintDialog ? PrintDialog(printer) : false;
         };
-        InstallSeams(seams);
-        Restart();
+        return services;
     }
 
     // A fresh window, shown and active.
     void Restart() {
-        Window = std::make_unique<TfrmSudoku>();
+        Window = std::make_unique<TfrmSudoku>(RecordingServices());
         Window->show();
         Window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
     }
 
-    void TearDown() override {
-        Window.reset();
-        InstallSeams(RealSeams());
-    }
+    void TearDown() override { Window.reset(); }
 
     // A key press as the keyboard delivers it: to the focused control.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -64,16 +66,16 @@ protected:
         QTest::keyClick(target ? target : Window.get(), key, modifiers);
     }
 
-    // Drives the window into a state with the function keys: 0, 1, 2, 4 or 5.
-    void EnterState(int state) {
-        if (state == 0)
+    // Drives the window into a state with the function keys.
+    void EnterState(GameStateValue state) {
+        if (state == NoPuzzle)
             return;
         Press(Qt::Key_F10);
-        if (state == 2 || state == 5 || state == 4)
-            Press(state == 2 ? Qt::Key_F6 : Qt::Key_F5);
-        if (state == 5)
+        if (state == SolutionView || state == Playing || state == PlayingSolutionView)
+            Press(state == SolutionView ? Qt::Key_F6 : Qt::Key_F5);
+        if (state == PlayingSolutionView)
             Press(Qt::Key_F6);
-        ASSERT_EQ(Window->Game.GameState, state);
+        ASSERT_EQ(Window->Game().GameState(), state);
     }
 
     template <typename T> T* Find(const char* name) {
@@ -87,6 +89,8 @@ protected:
     QStringList Urls;
     QList<int> Waits;
     int PrintDialogs = 0;
+    // The print dialog's answer, after any change it makes to the printer; none cancels.
+    std::function<bool(QPrinter&)> PrintDialog;
     ConfirmAnswer Answer = ConfirmAnswer::Cancel;
     QDateTime Now = QDateTime(QDate(2024, 3, 9), QTime(10, 20, 30, 400));
 };

@@ -1,4 +1,5 @@
 // The window in each game state: enabled actions and selectors, button texts, panels.
+#include "game/game_texts.h"
 #include "toolkit/action_button.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/segment_clock.h"
@@ -12,7 +13,7 @@
 namespace {
 
 struct Expected {
-    int state;
+    GameStateValue state;
     bool genera, print, toggle, play, hint, selectors, gamePanel;
     const char* toggleText;
     const char* playText;
@@ -20,12 +21,13 @@ struct Expected {
 
 // The look of every state the window can be driven into.
 const Expected kStates[] = {
-    {0, true, false, false, false, false, true, false, "Visualizza soluzione", "Gioca"},
-    {1, true, true, true, true, false, true, false, " Mostra soluzione [F6] ", " Gioca [F5] "},
-    {2, true, true, true, true, false, true, false, " Mostra gioco [F6]", " Gioca [F5]"},
-    {4, false, true, true, true, true, false, true, " Mostra soluzione [F6]",
+    {NoPuzzle, true, false, false, false, false, true, false, "Visualizza soluzione", "Gioca"},
+    {PuzzleView, true, true, true, true, false, true, false, " Mostra soluzione [F6] ",
+     " Gioca [F5] "},
+    {SolutionView, true, true, true, true, false, true, false, " Mostra gioco [F6]", " Gioca [F5]"},
+    {Playing, false, true, true, true, true, false, true, " Mostra soluzione [F6]",
      " Abbandona gioco [F5] "},
-    {5, false, true, true, true, false, false, false, " Mostra gioco [F6]",
+    {PlayingSolutionView, false, true, true, true, false, false, false, " Mostra gioco [F6]",
      " Abbandona gioco [F5]"},
 };
 
@@ -62,12 +64,9 @@ TEST_F(WindowTest, EveryStateShowsItsActionsTextsAndPanels) {
 }
 
 TEST_F(WindowTest, PlayFromSolutionViewShowsPlayerGridAndStartsClock) {
-    EnterState(2);
+    EnterState(SolutionView);
     Press(Qt::Key_F5);
-    EXPECT_EQ(Window->Game.GameState, 4);
-    EXPECT_EQ(Window->Clock1->offsetHours(), -10);
-    EXPECT_EQ(Window->Clock1->offsetMinutes(), -20);
-    EXPECT_EQ(Window->Clock1->offsetSeconds(), -30);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
     EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
     Now = Now.addSecs(3725);
     Window->Clock1->refresh();
@@ -76,16 +75,16 @@ TEST_F(WindowTest, PlayFromSolutionViewShowsPlayerGridAndStartsClock) {
 }
 
 TEST_F(WindowTest, ToggleDuringGameHidesPanelAndBringsClockBack) {
-    EnterState(4);
+    EnterState(Playing);
     Press(Qt::Key_F9);
     EXPECT_TRUE(Window->cbxHideTimer->isChecked());
     EXPECT_FALSE(Window->Clock1->isVisible());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game.GameState, 5);
+    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
     EXPECT_FALSE(Window->pnlGameOn->isVisible());
     EXPECT_FALSE(Window->ActSuggerisci->isEnabled());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
     EXPECT_TRUE(Window->pnlGameOn->isVisible());
     EXPECT_FALSE(Window->cbxHideTimer->isChecked());
     EXPECT_TRUE(Window->Clock1->isVisible());
@@ -93,59 +92,39 @@ TEST_F(WindowTest, ToggleDuringGameHidesPanelAndBringsClockBack) {
 
 // Whatever the answer, the player goes on typing into the grid.
 TEST_F(WindowTest, AbandonAnsweredNoKeepsTheGridFocusedAndYesReopensGeneration) {
-    EnterState(4);
+    EnterState(Playing);
     for (ConfirmAnswer keep : {ConfirmAnswer::No, ConfirmAnswer::Cancel}) {
         Answer = keep;
         Window->btnFontPiu->setFocus();
         Press(Qt::Key_F5);
-        EXPECT_EQ(Window->Game.GameState, 4);
+        EXPECT_EQ(Window->Game().GameState(), Playing);
         EXPECT_TRUE(Window->sg1->hasFocus());
     }
     Answer = ConfirmAnswer::Yes;
     Press(Qt::Key_F5);
-    EXPECT_EQ(Window->Game.GameState, 1);
+    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
     EXPECT_TRUE(Window->ActGenera->isEnabled());
 }
 
 TEST_F(WindowTest, ButtonsDriveTheSameTransitionsAsKeys) {
     QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
-    EXPECT_EQ(Window->Game.GameState, 1);
+    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
     QTest::mouseClick(Window->btnToggleView, Qt::LeftButton);
-    EXPECT_EQ(Window->Game.GameState, 2);
+    EXPECT_EQ(Window->Game().GameState(), SolutionView);
     QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
-    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
     // Disabled while playing: a click on generate does nothing.
     QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
-    EXPECT_EQ(Window->Game.GameState, 4);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
     Answer = ConfirmAnswer::Yes;
     QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
-    EXPECT_EQ(Window->Game.GameState, 1);
-}
-
-TEST_F(WindowTest, UnknownStateLeavesEverythingDisabledAndReports) {
-    EnterState(1);
-    for (std::uint8_t state : {std::uint8_t{3}, std::uint8_t{6}, std::uint8_t{255}}) {
-        Messages.clear();
-        Window->Game.GameState = state;
-        Window->ApplyGameState();
-        for (QAction* action : {Window->ActGenera, Window->ActPrint, Window->ActToggleView,
-                                Window->ActPlay, Window->ActSuggerisci})
-            EXPECT_FALSE(action->isEnabled());
-        EXPECT_FALSE(Window->cbg1->isEnabled());
-        if (state == 3) {
-            EXPECT_TRUE(Messages.isEmpty());
-        } else {
-            EXPECT_EQ(Messages,
-                      QStringList{
-                          QStringLiteral("Internal error 001: stato:%1 non gestito !").arg(state)});
-        }
-    }
+    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
 }
 
 TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
     Press(Qt::Key_F8);
     EXPECT_TRUE(Window->cbxControllo->isChecked());
-    EnterState(1);
+    EnterState(PuzzleView);
     Press(Qt::Key_F8);
     Press(Qt::Key_F8);
     EXPECT_TRUE(Window->cbxControllo->isChecked());
@@ -164,21 +143,21 @@ TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
 }
 
 TEST_F(WindowTest, ClosingTheWindowFreesTheBoard) {
-    EnterState(1);
-    ASSERT_NE(Window->Game.Board, nullptr);
+    EnterState(PuzzleView);
+    ASSERT_NE(Window->Game().Board(), nullptr);
     EXPECT_TRUE(Window->close());
     EXPECT_TRUE(Questions.isEmpty());
-    EXPECT_EQ(Window->Game.Board, nullptr);
+    EXPECT_EQ(Window->Game().Board(), nullptr);
 }
 
 TEST_F(WindowTest, ARefusedCloseKeepsTheWindowAndItsGame) {
-    EnterState(5);
+    EnterState(PlayingSolutionView);
     Answer = ConfirmAnswer::Cancel;
     EXPECT_FALSE(Window->close());
     EXPECT_TRUE(Window->isVisible());
-    EXPECT_EQ(Window->Game.GameState, 5);
+    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
     Answer = ConfirmAnswer::Yes;
     EXPECT_TRUE(Window->close());
-    EXPECT_EQ(Questions, QStringList(2, "Abbandona il gioco in corso ?"));
-    EXPECT_EQ(Window->Game.Board, nullptr);
+    EXPECT_EQ(Questions, QStringList(2, kAbandonQuestion));
+    EXPECT_EQ(Window->Game().Board(), nullptr);
 }

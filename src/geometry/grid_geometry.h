@@ -9,17 +9,17 @@
 // size, each followed by a line of lineWidth pixels to its right and below it. The grid
 // control on screen and the printed picture both place their cells by these functions.
 struct GridGeometry {
-    int columns = 0;
     int rows = 0;
+    int columns = 0;
     int columnWidth = 0;
     int rowHeight = 0;
     int lineWidth = 0;
 };
 
-// A cell of the grid, addressed (column, row) from 0.
+// A cell of the grid, addressed (row, column) from 0.
 struct GridCell {
-    int column = 0;
     int row = 0;
+    int column = 0;
     friend bool operator==(const GridCell&, const GridCell&) = default;
 };
 

@@ -1,4 +1,4 @@
-#include "toolkit/seams.h"
+#include "desktop/desktop_services.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -29,43 +29,17 @@ bool RealPrintDialog(QPrinter& printer, QWidget* owner) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-Seams& Installed() {
-    static Seams seams = RealSeams();
-    return seams;
-}
-
 } // namespace
 
-Seams RealSeams() {
-    Seams seams;
-    seams.showMessage = RealShowMessage;
-    seams.confirm = RealConfirm;
-    seams.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    seams.now = [] { return QDateTime::currentDateTime(); };
-    seams.wait = [](int milliseconds) {
+DesktopServices RealDesktopServices() {
+    DesktopServices services;
+    services.showMessage = RealShowMessage;
+    services.confirm = RealConfirm;
+    services.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    services.now = [] { return QDateTime::currentDateTime(); };
+    services.wait = [](int milliseconds) {
         QThread::msleep(static_cast<unsigned long>(milliseconds));
     };
-    seams.printDialog = RealPrintDialog;
-    return seams;
-}
-
-const Seams& CurrentSeams() {
-    return Installed();
-}
-
-void InstallSeams(Seams seams) {
-    const Seams real = RealSeams();
-    if (!seams.showMessage)
-        seams.showMessage = real.showMessage;
-    if (!seams.confirm)
-        seams.confirm = real.confirm;
-    if (!seams.openUrl)
-        seams.openUrl = real.openUrl;
-    if (!seams.now)
-        seams.now = real.now;
-    if (!seams.wait)
-        seams.wait = real.wait;
-    if (!seams.printDialog)
-        seams.printDialog = real.printDialog;
-    Installed() = std::move(seams);
+    services.printDialog = RealPrintDialog;
+    return services;
 }

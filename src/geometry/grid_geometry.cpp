@@ -1,4 +1,4 @@
-#include "view/grid_geometry.h"
+#include "geometry/grid_geometry.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ QRect CellRect(const GridGeometry& geometry, GridCell cell) {
 std::optional<GridCell> CellAt(const GridGeometry& geometry, QPoint point) {
     if (point.x() < 0 || point.y() < 0 || ColumnPitch(geometry) <= 0 || RowPitch(geometry) <= 0)
         return std::nullopt;
-    const GridCell cell{point.x() / ColumnPitch(geometry), point.y() / RowPitch(geometry)};
+    const GridCell cell{point.y() / RowPitch(geometry), point.x() / ColumnPitch(geometry)};
     if (cell.column >= geometry.columns || cell.row >= geometry.rows)
         return std::nullopt;
     return cell;

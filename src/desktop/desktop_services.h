@@ -11,9 +11,10 @@ class QWidget;
 // The answers of the one question the program asks.
 enum class ConfirmAnswer { Yes, No, Cancel };
 
-// Everything the windows need from the desktop that a test must be able to replace:
-// modal boxes, the browser, the clock, blocking waits and the print dialog.
-struct Seams {
+// Everything the program needs from the desktop that a test must be able to replace: modal
+// boxes, the browser, the clock, blocking waits and the print dialog. The program hands one
+// set to its main window; tests hand in their own.
+struct DesktopServices {
     // A plain modal box with the application title and one OK button.
     std::function<void(QWidget* owner, const QString& text)> showMessage;
     // A modal question (question icon) with Yes, No and Cancel; closing it counts as Cancel.
@@ -28,9 +29,5 @@ struct Seams {
     std::function<bool(QPrinter& printer, QWidget* owner)> printDialog;
 };
 
-// The desktop's own implementations.
-Seams RealSeams();
-
-// The seams in use. Members left empty by InstallSeams fall back to the real ones.
-const Seams& CurrentSeams();
-void InstallSeams(Seams seams);
+// The desktop's own services.
+DesktopServices RealDesktopServices();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "view/grid_menu.h"
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+// What the grid's menu items do.
+struct GridMenuHandlers {
+    std::function<void(QAction* item)> enter;       // a symbol or the clear item: its tag
+    std::function<void()> toggleChecking;           // the checking item
+    std::function<QAction*(GameCommand)> actionFor; // the action that runs a command
+};
+
+// Fills `menu` afresh with `items`. A command item keeps its own caption but is enabled exactly
+// as the command's action is, and runs the action only while it is enabled.
+void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
+                  const GridMenuHandlers& handlers);

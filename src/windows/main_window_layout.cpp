@@ -1,0 +1,263 @@
+// The main window's controls: built, named, placed and given their fonts, colours and
+// pictures, in the order the window declares them.
+#include "windows/main_window_layout.h"
+
+#include "toolkit/action_button.h"
+#include "toolkit/bevel_panel.h"
+#include "toolkit/draw_grid.h"
+#include "toolkit/link_label.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/segment_clock.h"
+#include "view/grid_sizing.h"
+#include "view/state_captions.h"
+#include "windows/help_pages.h"
+#include "windows/tfrm_sudoku.h"
+#include "windows/window_pictures.h"
+#include "windows/window_sizing.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+namespace {
+
+const QColor kMaroon(128, 0, 0);
+
+// The design's pixel heights become point sizes at 96 dpi (11 px is 8 pt, 15 px is 11 pt...).
+QFont Verdana(int pixels, bool bold = false, bool italic = false) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+template <typename W> W* Named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* StaticText(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                   const QFont& font) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setFont(font);
+    // The substitute for the design's font can run wider: never clip the text.
+    label->setGeometry(
+        geometry.adjusted(0, 0, std::max(0, label->sizeHint().width() - geometry.width()), 0));
+    return label;
+}
+
+void BuildActions(TfrmSudoku& w) {
+    auto make = [&w](const char* name, const QString& caption) {
+        auto* action = Named(new QAction(caption, &w), name);
+        // Function keys reach the actions only through the window's key handler.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        return action;
+    };
+    w.ActPrint = make("ActPrint", QStringLiteral("Stampa [F7]"));
+    w.ActGenera = make("ActGenera", kGeneraCaption);
+    w.ActToggleView = make("ActToggleView", QStringLiteral("Visualizza soluzione"));
+    w.ActPlay = make("ActPlay", QStringLiteral("Gioca"));
+    w.ActSuggerisci = make("ActSuggerisci", kHintCaption);
+    w.ActHelp = make("ActHelp", QStringLiteral("Guida [F1]"));
+}
+
+void BuildTopArea(TfrmSudoku& w, QWidget* client) {
+    w.pnlTopMain = Named(new BevelPanel(client), "pnlTopMain");
+    w.pnlTopMain->setFixedHeight(129);
+    auto* stack = new QVBoxLayout(w.pnlTopMain);
+    // The panel's bevel is its margin: w.Panel1 sits at 1, 1 as declared.
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+
+    w.Panel1 = Named(new BevelPanel(w.pnlTopMain), "Panel1");
+    w.Panel1->setFixedHeight(60);
+    w.Panel1->setBackground(kMaroon);
+    w.Image1 = Named(new QLabel(w.Panel1), "Image1");
+    w.Image1->setGeometry(1, 1, 152, 58);
+    // The picture is a little taller than its control: shown whole, scaled to fit.
+    w.Image1->setAlignment(Qt::AlignCenter);
+    w.Image1->setPixmap(QPixmap::fromImage(DrawBannerPicture().scaled(
+        w.Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    const QFont title = Verdana(32, false, true);
+    w.StaticText1 =
+        StaticText(w.Panel1, "StaticText1", QStringLiteral("Caselio"), {184, 8, 282, 42}, title);
+    w.StaticText2 = StaticText(w.Panel1, "StaticText2", QStringLiteral("Vers.1.3"),
+                               {712, 24, 84, 27}, Verdana(19));
+    for (QLabel* text : {w.StaticText1, w.StaticText2}) {
+        QPalette palette = text->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        text->setPalette(palette);
+    }
+    stack->addWidget(w.Panel1);
+
+    w.pnlTopControlsClient = Named(new BevelPanel(w.pnlTopMain), "pnlTopControlsClient");
+    stack->addWidget(w.pnlTopControlsClient, 1);
+    w.btnGenera = Named(new ActionButton(w.ActGenera, w.pnlTopControlsClient), "btnGenera");
+    w.btnGenera->setGeometry(8, 10, 185, 47);
+    w.btnGenera->setFont(Verdana(15));
+    w.cbg1 =
+        Named(new RadioGroup(QStringLiteral("Dimensione "),
+                             {QStringLiteral("3x3"), QStringLiteral("4x4"), QStringLiteral("5x5")},
+                             3, w.pnlTopControlsClient),
+              "cbg1");
+    w.cbg1->setGeometry(216, 2, 217, 55);
+    w.cbg1->setFont(Verdana(15));
+    w.cbg1->setItemIndex(0);
+    w.cbgLivello = Named(new RadioGroup(QStringLiteral("Livello di difficoltà "),
+                                        {QStringLiteral("Semplice    "), QStringLiteral("Medio"),
+                                         QStringLiteral("Alto")},
+                                        3, w.pnlTopControlsClient),
+                         "cbgLivello");
+    w.cbgLivello->setGeometry(448, 2, 345, 55);
+    w.cbgLivello->setFont(Verdana(15));
+    w.cbgLivello->setItemIndex(0);
+    w.cbgLivello->hide();
+}
+
+void BuildBottomBar(TfrmSudoku& w, QWidget* client) {
+    w.Panel3 = Named(new BevelPanel(client), "Panel3");
+    w.Panel3->setFixedHeight(55);
+    w.btnHelp = Named(new ActionButton(w.ActHelp, w.Panel3), "btnHelp");
+    w.btnHelp->setOwnText(QStringLiteral("Guida \n[F1]"));
+    w.btnHelp->setGeometry(3, 1, 126, 40);
+    w.btnHelp->setFont(Verdana(11));
+    w.btnHelp->setCursor(Qt::PointingHandCursor);
+    w.btnHelp->setIcon(QIcon(QPixmap::fromImage(DrawHelpButtonPicture())));
+    // The face is taller than the button: it is drawn no larger than fits inside the border.
+    QStyleOptionButton face;
+    face.initFrom(w.btnHelp);
+    const QRect inside =
+        w.btnHelp->style()->subElementRect(QStyle::SE_PushButtonContents, &face, w.btnHelp);
+    w.btnHelp->setIconSize(QSize(46, 43).scaled(inside.size(), Qt::KeepAspectRatio));
+
+    w.cxLabel3 = StaticText(w.Panel3, "cxLabel3", QStringLiteral("Officina Caselio"),
+                            {224, 9, 283, 29}, Verdana(19, true));
+    w.cxLabel3->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // The raised look: a white edge below and right of the black letters.
+    auto* raised = new QGraphicsDropShadowEffect(w.cxLabel3);
+    raised->setOffset(1, 1);
+    raised->setBlurRadius(0);
+    raised->setColor(Qt::white);
+    w.cxLabel3->setGraphicsEffect(raised);
+    w.cxHyperLinkEdit2 =
+        Named(new LinkLabel(MakerSiteAddress(), w.Services.openUrl, w.Panel3), "cxHyperLinkEdit2");
+    w.cxHyperLinkEdit2->setGeometry(556, 13, 245, 22);
+    w.cxHyperLinkEdit2->setFont(Verdana(15));
+}
+
+void BuildGridArea(TfrmSudoku& w, QWidget* client) {
+    w.pnlGrid = Named(new BevelPanel(client), "pnlGrid");
+    w.pnlGrid->setBackground(Qt::white);
+    auto* fill = new QVBoxLayout(w.pnlGrid);
+    fill->setContentsMargins(0, 0, 0, 0);
+    w.sg1 = Named(new DrawGrid(w.pnlGrid), "sg1");
+    w.sg1->setFrameStyle(QFrame::NoFrame);
+    w.sg1->setFont(GridFont(w.GridFontPoints));
+    w.sg1->setColCount(25);
+    w.sg1->setRowCount(25);
+    w.sg1->setDefaultColWidth(25);
+    w.sg1->setDefaultRowHeight(22);
+    fill->addWidget(w.sg1);
+
+    w.popm1 = Named(new QMenu(&w), "popm1");
+    w.N11 = Named(w.popm1->addAction(QStringLiteral("1")), "N11");
+    w.N21 = Named(w.popm1->addAction(QStringLiteral("2")), "N21");
+    w.sg1->setPopupMenu(w.popm1);
+}
+
+void BuildRightColumn(TfrmSudoku& w, QWidget* client) {
+    w.pnlRight = Named(new BevelPanel(client), "pnlRight");
+    w.pnlRight->setFixedWidth(225);
+    auto* stack = new QVBoxLayout(w.pnlRight);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+
+    w.pnlButtons = Named(new BevelPanel(w.pnlRight, true), "pnlButtons");
+    w.pnlButtons->setFixedHeight(144);
+    auto button = [](ActionButton* b, const char* name, const QRect& geometry) {
+        Named(b, name)->setGeometry(geometry);
+        b->setFont(Verdana(15));
+        return b;
+    };
+    w.btnPlay = button(new ActionButton(w.ActPlay, w.pnlButtons), "btnPlay", {18, 8, 191, 33});
+    w.btnToggleView =
+        button(new ActionButton(w.ActToggleView, w.pnlButtons), "btnToggleView", {18, 48, 191, 33});
+    w.btnPrint = button(new ActionButton(w.ActPrint, w.pnlButtons), "btnPrint", {18, 88, 191, 33});
+    w.btnPrint->hide();
+    stack->addWidget(w.pnlButtons);
+
+    w.pnlGameOn = Named(new BevelPanel(w.pnlRight, true), "pnlGameOn");
+    w.pnlGameOn->setFixedHeight(184);
+    auto check = [&w](const char* name, const QString& caption, const QRect& geometry) {
+        auto* box = Named(new QCheckBox(caption, w.pnlGameOn), name);
+        box->setGeometry(geometry);
+        box->setFont(Verdana(15));
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        box->setPalette(palette);
+        return box;
+    };
+    w.cbxHideTimer = check("cbxHideTimer", kHideTimerCaption, {18, 10, 182, 17});
+    w.Clock1 = Named(new SegmentClock(w.pnlGameOn), "Clock1");
+    w.Clock1->setTimeSource(w.Services.now);
+    w.Clock1->setGeometry(18, 32, 156, 32);
+    w.cbxControllo = check("cbxControllo", kCheckingCaption, {18, 88, 190, 17});
+    w.cxButton1 =
+        button(new ActionButton(w.ActSuggerisci, w.pnlGameOn), "cxButton1", {18, 112, 190, 33});
+    stack->addWidget(w.pnlGameOn);
+    stack->addStretch(1);
+
+    w.pnlLayout = Named(new BevelPanel(w.pnlRight, true), "pnlLayout");
+    w.pnlLayout->setFixedHeight(159);
+    w.StaticText3 = StaticText(w.pnlLayout, "StaticText3", QStringLiteral("Dimensione +/-"),
+                               {16, 12, 121, 22}, Verdana(15));
+    w.StaticText4 =
+        StaticText(w.pnlLayout, "StaticText4", QStringLiteral("dei caratteri e della griglia"),
+                   {16, 36, 191, 22}, Verdana(15));
+    w.btnFontPiu = Named(new QPushButton(QStringLiteral("+"), w.pnlLayout), "btnFontPiu");
+    w.btnFontPiu->setGeometry(18, 63, 87, 33);
+    w.btnFontPiu->setFont(Verdana(15));
+    w.btnFontMeno = Named(new QPushButton(QStringLiteral("-"), w.pnlLayout), "btnFontMeno");
+    w.btnFontMeno->setGeometry(120, 63, 87, 33);
+    w.btnFontMeno->setFont(Verdana(15));
+    stack->addWidget(w.pnlLayout);
+}
+
+} // namespace
+
+void LayOutMainWindow(TfrmSudoku& w) {
+    w.setObjectName(QStringLiteral("frmSudoku"));
+    w.setWindowTitle(QStringLiteral("Caselio Vers.1.3"));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(11);
+    w.setFont(windowFont);
+    // 1000 x 767 outside, 984 x 728 inside, centred: the size it returns to from maximized.
+    w.resize(984, 728);
+    CentreOnScreen(w);
+
+    BuildActions(w);
+    auto* client = new QWidget(&w);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    w.setCentralWidget(client);
+    BuildTopArea(w, client);
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    column->addWidget(w.pnlTopMain);
+    column->addLayout(middle, 1);
+    BuildBottomBar(w, client);
+    column->addWidget(w.Panel3);
+    BuildGridArea(w, client);
+    BuildRightColumn(w, client);
+    middle->addWidget(w.pnlGrid, 1);
+    middle->addWidget(w.pnlRight);
+}

@@ -1,0 +1,369 @@
+// The main window's handlers. Each reads its event, asks the game core and applies the
+// answer to the controls; the core decides.
+#include "windows/tfrm_sudoku.h"
+
+#include "game/elapsed_time.h"
+#include "game/game_texts.h"
+#include "print/view_grid_picture.h"
+#include "print/watermark_image.h"
+#include "toolkit/action_button.h"
+#include "toolkit/bevel_panel.h"
+#include "toolkit/draw_grid.h"
+#include "toolkit/key_preview.h"
+#include "toolkit/radio_group.h"
+#include "toolkit/segment_clock.h"
+#include "view/cell_input.h"
+#include "view/cell_painter.h"
+#include "view/function_keys.h"
+#include "view/grid_painter.h"
+#include "view/grid_sizing.h"
+#include "view/state_captions.h"
+#include "windows/grid_menu_builder.h"
+#include "windows/help_pages.h"
+#include "windows/main_window_layout.h"
+#include "windows/tfrmhlpi.h"
+#include "windows/window_sizing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
+    : QMainWindow(parent), Services(std::move(services)), Host(Services, *this), Core(Host) {
+    LayOutMainWindow(*this);
+    ConnectHandlers();
+    Preview = new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });
+}
+
+TfrmSudoku::~TfrmSudoku() = default;
+
+void TfrmSudoku::ConnectHandlers() {
+    connect(ActPrint, &QAction::triggered, this, &TfrmSudoku::ActPrintExecute);
+    connect(ActGenera, &QAction::triggered, this, &TfrmSudoku::ActGeneraExecute);
+    connect(ActToggleView, &QAction::triggered, this, &TfrmSudoku::ActToggleViewExecute);
+    connect(ActPlay, &QAction::triggered, this, &TfrmSudoku::ActPlayExecute);
+    connect(ActSuggerisci, &QAction::triggered, this, &TfrmSudoku::ActSuggerisciExecute);
+    connect(ActHelp, &QAction::triggered, this, &TfrmSudoku::ActHelpExecute);
+    // The two boxes tell the game; the game's answer comes back through its signals.
+    connect(cbxControllo, &QCheckBox::clicked, &Core, &GameCore::SetChecking);
+    connect(cbxHideTimer, &QCheckBox::clicked, &Core, &GameCore::SetTimerHidden);
+    connect(cbgLivello, &RadioGroup::clicked, this, &TfrmSudoku::cbgLivelloClick);
+    connect(btnFontPiu, &QPushButton::clicked, this, &TfrmSudoku::btnFontPiuClick);
+    connect(btnFontMeno, &QPushButton::clicked, this, &TfrmSudoku::btnFontMenoClick);
+    connect(N11, &QAction::triggered, this, [this] { N11Click(N11); });
+    connect(N21, &QAction::triggered, this, &TfrmSudoku::N21Click);
+    sg1->setPaintCells([this](QPainter& painter, std::optional<GridCell> focused) {
+        sg1DrawCell(painter, focused);
+    });
+    sg1->setKeyDownHook([this](QKeyEvent& key) { sg1KeyDown(key); });
+    sg1->setMouseDownHook([this](QMouseEvent& event) { sg1MouseDown(event); });
+
+    // The only place where the game's announcements arrive.
+    connect(&Core, &GameCore::gameStateChanged, this, &TfrmSudoku::ApplyGameState);
+    connect(&Core, &GameCore::gridPrepared, this, &TfrmSudoku::PrepareGrid);
+    connect(&Core, &GameCore::playGridChanged, sg1->viewport(), qOverload<>(&QWidget::update));
+    connect(&Core, &GameCore::checkingChanged, this, &TfrmSudoku::cbxControlloClick);
+    connect(&Core, &GameCore::timerHiddenChanged, this, &TfrmSudoku::cbxHideTimerClick);
+}
+
+QAction* TfrmSudoku::ActionFor(GameCommand command) const {
+    switch (command) {
+    case GameCommand::Help:
+        return ActHelp;
+    case GameCommand::Hint:
+        return ActSuggerisci;
+    case GameCommand::Play:
+        return ActPlay;
+    case GameCommand::ToggleView:
+        return ActToggleView;
+    case GameCommand::Print:
+        return ActPrint;
+    case GameCommand::Generate:
+        return ActGenera;
+    case GameCommand::Checking:
+    case GameCommand::HideTimer:
+        break; // check boxes, not actions
+    }
+    return nullptr;
+}
+
+bool TfrmSudoku::GridShown() const {
+    return !sg1->isHidden();
+}
+
+void TfrmSudoku::FocusGridIfShown() {
+    if (GridShown())
+        sg1->setFocus();
+}
+
+// ---- Generation, states and the game panel ----
+
+void TfrmSudoku::ActGeneraExecute() {
+    const GameCore::GenerateOutcome outcome =
+        Core.Generate(cbg1->itemIndex(), cbgLivello->itemIndex());
+    if (outcome.generated)
+        sg1->setFocus();
+    if (!outcome.gaveUp && Core.HasPuzzle())
+        ActGenera->setText(kRigeneraCaption);
+}
+
+void TfrmSudoku::ApplyGameState() {
+    for (QAction* action : {ActGenera, ActPrint, ActToggleView, ActPlay, ActSuggerisci})
+        action->setEnabled(false);
+    Clock1->hide();
+    pnlGameOn->hide();
+    cbg1->setEnabled(false);
+    cbgLivello->setEnabled(false);
+    sg1->setAutoPopup(false);
+
+    if (!Core.StateIsKnown()) {
+        Host.ShowMessage(UnknownStateMessage(Core.GameState()));
+        return;
+    }
+    if (Core.Available(GameCommand::HideTimer)) {
+        pnlGameOn->show();
+        // The readout reads 00:00:00 at the game's start and counts the time since.
+        const ClockOffset offset = ClockOffsetFor(Core.PlayStart());
+        Clock1->setTimeOffset(0, offset.hours, offset.minutes, offset.seconds,
+                              offset.utcOffsetSeconds);
+        // Shows the clock afresh, repaints the grid and gives it the focus.
+        cbxHideTimerClick();
+    }
+    const StateCaptions captions = StateCaptionsFor(Core.GameState());
+    if (captions.toggleView)
+        btnToggleView->setText(*captions.toggleView);
+    if (captions.play)
+        btnPlay->setText(*captions.play);
+    for (const GameCommand command :
+         {GameCommand::Generate, GameCommand::Print, GameCommand::ToggleView, GameCommand::Play,
+          GameCommand::Hint})
+        ActionFor(command)->setEnabled(Core.Available(command));
+    cbg1->setEnabled(Core.Available(GameCommand::Generate));
+    cbgLivello->setEnabled(Core.Available(GameCommand::Generate));
+    if (Core.HasPuzzle()) {
+        BuildGridMenu(Core.GameState());
+        sg1->setAutoPopup(true);
+        if (GridShown())
+            sg1->viewport()->update();
+    }
+}
+
+void TfrmSudoku::ActToggleViewExecute() {
+    Core.ToggleView();
+}
+
+void TfrmSudoku::ActPlayExecute() {
+    if (Core.Play() == GameCore::PlayOutcome::Kept)
+        FocusGridIfShown();
+}
+
+// The game's checking changed, by the box, F8 or the menu.
+void TfrmSudoku::cbxControlloClick() {
+    cbxControllo->setChecked(Core.Checking());
+    if (GridShown()) {
+        sg1->viewport()->update();
+        sg1->setFocus();
+    }
+    if (Core.GameState() == Playing)
+        BuildGridMenu(Playing);
+}
+
+// The clock was hidden or shown, by the box or F9, or the game panel came back.
+void TfrmSudoku::cbxHideTimerClick() {
+    cbxHideTimer->setChecked(Core.TimerHidden());
+    Clock1->setVisible(!Core.TimerHidden());
+    if (GridShown()) {
+        sg1->viewport()->update();
+        sg1->setFocus();
+    }
+}
+
+bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
+    const std::optional<GameCommand> command =
+        CommandForKey(key.key(), key.modifiers(), QApplication::mouseButtons() != Qt::NoButton);
+    if (!command || !Core.Available(*command))
+        return false;
+    switch (*command) {
+    case GameCommand::Checking:
+        Core.SetChecking(!Core.Checking());
+        break;
+    case GameCommand::HideTimer:
+        Core.SetTimerHidden(!Core.TimerHidden());
+        break;
+    default:
+        ActionFor(*command)->trigger();
+        break;
+    }
+    return true;
+}
+
+void TfrmSudoku::FormShow() {
+    sg1->hide();
+    ActPrint->setEnabled(false);
+    FitWindowToBoxSize(3);
+    cbgLivello->setItemIndex(0);
+    Core.Start();
+}
+
+void TfrmSudoku::FormClose() {
+    Core.End();
+}
+
+void TfrmSudoku::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Restoring from the task bar shows the window again but is not a new start.
+    if (!Shown && !event->spontaneous()) {
+        Shown = true;
+        FormShow();
+    }
+}
+
+void TfrmSudoku::closeEvent(QCloseEvent* event) {
+    // Closing loses a running game, so the game asks first; any answer but Yes keeps the
+    // window, the game and its clock.
+    if (!Core.MayClose()) {
+        event->ignore();
+        FocusGridIfShown();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+// ---- Help ----
+
+void TfrmSudoku::showHelp(std::uint8_t state) {
+    const HelpTarget target = HelpTargetFor(state, HelpFolder());
+    switch (target.kind) {
+    case HelpTarget::OpenPage:
+        // The browser's answer is not looked at: a page that cannot open changes nothing.
+        Services.openUrl(target.page);
+        break;
+    case HelpTarget::ReportState:
+        Host.ShowMessage(target.message);
+        break;
+    case HelpTarget::Nothing:
+        break;
+    }
+}
+
+void TfrmSudoku::ActHelpExecute() {
+    showHelp(Core.GameState());
+    FocusGridIfShown();
+}
+
+// ---- The grid: drawing, keys, mouse, its menu and the hint ----
+
+void TfrmSudoku::sg1DrawCell(QPainter& painter, std::optional<GridCell> focused) {
+    // The grid has already set the painter to its own font.
+    PaintGrid(painter, GridViewOf(Core), sg1->cellGeometry(), focused, painter.font());
+}
+
+void TfrmSudoku::sg1KeyDown(QKeyEvent& key) {
+    Core.PressKey(ReadGridKey(key), sg1->currentRow(), sg1->currentColumn());
+    // The key is left unconsumed, so the grid still moves its selection afterwards.
+}
+
+void TfrmSudoku::sg1MouseDown(QMouseEvent& event) {
+    if (event.button() != Qt::RightButton || !Core.RightPressSelects())
+        return;
+    // A press beyond the last column or row leaves the selection where it was.
+    if (const auto cell = sg1->cellAt(event.position().toPoint())) {
+        sg1->setCurrentCell(cell->row, cell->column);
+        sg1->viewport()->update();
+    }
+}
+
+void TfrmSudoku::BuildGridMenu(std::uint8_t state) {
+    // Removes the design-time items too, on the first build.
+    N11 = nullptr;
+    N21 = nullptr;
+    GridMenuHandlers handlers;
+    handlers.enter = [this](QAction* item) { N11Click(item); };
+    handlers.toggleChecking = [this] { N21Click(); };
+    handlers.actionFor = [this](GameCommand command) { return ActionFor(command); };
+    FillGridMenu(
+        *popm1,
+        GridMenuItems(state, QString::fromStdString(Core.SymbolAlphabet()), Core.Checking()),
+        handlers);
+}
+
+void TfrmSudoku::N11Click(QAction* item) {
+    if (item)
+        Core.EnterFromMenu(static_cast<char>(item->data().toInt()), sg1->currentRow(),
+                           sg1->currentColumn());
+}
+
+void TfrmSudoku::N21Click() {
+    if (Core.Available(GameCommand::Checking))
+        Core.SetChecking(!Core.Checking());
+}
+
+void TfrmSudoku::ActSuggerisciExecute() {
+    Core.Hint(sg1->currentRow(), sg1->currentColumn());
+    FocusGridIfShown();
+}
+
+// ---- Sizing and zoom ----
+
+void TfrmSudoku::PrepareGrid(std::int32_t boxSize, bool newBoxSize) {
+    if (newBoxSize)
+        FitWindowToBoxSize(boxSize);
+    if (sg1->isHidden())
+        sg1->show();
+    sg1->setCurrentCell(0, 0);
+    if (const auto layout = GridLayoutFor(boxSize, GridFontPoints))
+        ApplyGridLayout(*sg1, *layout);
+    update();
+    sg1->setCurrentCell(0, 0);
+    sg1->viewport()->update();
+}
+
+void TfrmSudoku::FitWindowToBoxSize(std::int32_t boxSize) {
+    if (const auto layout = WindowLayoutFor(boxSize))
+        FitWindow(*this, *layout);
+}
+
+// A step of the font and the cells together; the grid takes the keyboard back, as after the
+// other buttons.
+void TfrmSudoku::btnFontPiuClick() {
+    GridFontPoints = ZoomGrid(*sg1, GridFontPoints, true);
+    update();
+    FocusGridIfShown();
+}
+
+void TfrmSudoku::btnFontMenoClick() {
+    GridFontPoints = ZoomGrid(*sg1, GridFontPoints, false);
+    update();
+    FocusGridIfShown();
+}
+
+// ---- Printing ----
+
+void TfrmSudoku::ActPrintExecute() {
+    PrintCommand::Page page;
+    page.boxSize = Core.BoxSize();
+    page.grid = [this] {
+        const auto layout = GridLayoutFor(Core.BoxSize(), GridFontPoints);
+        if (!layout)
+            return GridPicture{};
+        // The selection ellipse is on the page exactly when it is on screen.
+        std::optional<GridCell> focused;
+        if (sg1->isActiveControl())
+            focused = sg1->currentCell();
+        return ViewGridPicture(GridViewOf(Core), layout->Cells(), focused,
+                               GridFont(GridFontPoints));
+    };
+    page.background = [this] { return frmhlpi ? frmhlpi->watermark() : MakeWatermarkImage(); };
+    page.fitWindow = [this] { FitWindowToBoxSize(Core.BoxSize()); };
+    page.repaintWindow = [this] { repaint(); };
+    page.focusGridIfShown = [this] { FocusGridIfShown(); };
+    Printing.Run(Services, this, page);
+}

@@ -1,0 +1,48 @@
+// The window's function keys: which command, and only when nothing else is held.
+#include "view/function_keys.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+const struct {
+    int key;
+    std::optional<GameCommand> command;
+} kKeys[] = {
+    {Qt::Key_F1, GameCommand::Help},
+    {Qt::Key_F2, std::nullopt},
+    {Qt::Key_F3, std::nullopt},
+    {Qt::Key_F4, GameCommand::Hint},
+    {Qt::Key_F5, GameCommand::Play},
+    {Qt::Key_F6, GameCommand::ToggleView},
+    {Qt::Key_F7, GameCommand::Print},
+    {Qt::Key_F8, GameCommand::Checking},
+    {Qt::Key_F9, GameCommand::HideTimer},
+    {Qt::Key_F10, GameCommand::Generate},
+    {Qt::Key_F11, std::nullopt},
+    {Qt::Key_F12, std::nullopt},
+    {Qt::Key_A, std::nullopt},
+    {Qt::Key_Escape, std::nullopt},
+};
+
+TEST(FunctionKeys, EachKeyHasItsCommandWhileNothingElseIsHeld) {
+    for (const auto& k : kKeys) {
+        EXPECT_EQ(CommandForKey(k.key, Qt::NoModifier, false), k.command) << k.key;
+        // The keypad flag says where a key is, not that anything is held.
+        EXPECT_EQ(CommandForKey(k.key, Qt::KeypadModifier, false), k.command) << k.key;
+    }
+}
+
+TEST(FunctionKeys, ShiftCtrlAltOrAMouseButtonMakeEveryKeyPassOn) {
+    for (const auto& k : kKeys) {
+        for (Qt::KeyboardModifiers held :
+             {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+              Qt::KeyboardModifiers(Qt::AltModifier), Qt::ShiftModifier | Qt::AltModifier})
+            EXPECT_EQ(CommandForKey(k.key, held, false), std::nullopt)
+                << k.key << " with " << held.toInt();
+        EXPECT_EQ(CommandForKey(k.key, Qt::NoModifier, true), std::nullopt) << k.key;
+    }
+}
+
+} // namespace
