@@ -60,7 +60,7 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
 }
 
 bool TsdBoard::ValidSize() const {
-    return BoxSize >= 1 && static_cast<std::int64_t>(BoxSize) * BoxSize <= kMaxSide;
+    return BoxSize >= 1 && static_cast<std::int64_t>(BoxSize) * BoxSize <= kGridStride;
 }
 
 std::int64_t TsdBoard::SymbolCount() const {

@@ -14,9 +14,9 @@
 // are recorded with SetError and read back with HasError / GetErrorText.
 class TsdBoard {
 public:
-    static constexpr int kMaxSide = 65;
-    using CellMatrix = std::array<std::array<std::int32_t, kMaxSide>, kMaxSide>;
-    using BoxTable = std::array<std::int32_t, kMaxSide>;
+    // The board's cells fit the same fixed stride as the window's grids.
+    using CellMatrix = std::array<std::array<std::int32_t, kGridStride>, kGridStride>;
+    using BoxTable = std::array<std::int32_t, kGridStride>;
     // A drawn permutation of 0..n-1 in its first n entries.
     using ReorderPerm = std::array<std::int32_t, 5>;
 
