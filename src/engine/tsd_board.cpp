@@ -1,5 +1,6 @@
 #include "engine/tsd_board.h"
 
+#include "engine/ascii_case.h"
 #include "engine/random_source.h"
 #include "engine/reorder_tables.h"
 
@@ -9,14 +10,6 @@
 namespace {
 
 constexpr const char* kEmptyMarkers = ".?- ";
-
-std::string upperCased(const std::string& text) {
-    std::string result = text;
-    for (char& ch : result)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return result;
-}
 
 TsdBoard::CellMatrix emptyCells() {
     TsdBoard::CellMatrix cells;
@@ -74,9 +67,9 @@ void TsdBoard::SetError(const std::string& text) {
 
 void TsdBoard::LoadPuzzle(const std::string& puzzleText, const std::string& solutionText,
                           const std::string& alphabet) {
-    SymbolAlphabet = upperCased(alphabet);
-    PuzzleText = upperCased(puzzleText);
-    SolutionText = upperCased(solutionText);
+    SymbolAlphabet = AsciiUpper(alphabet);
+    PuzzleText = AsciiUpper(puzzleText);
+    SolutionText = AsciiUpper(solutionText);
     BuildSymbolLookup();
     ParsePuzzle();
 }
@@ -153,9 +146,7 @@ void TsdBoard::ExportSolution(CellGrid& grid) const {
 }
 
 bool TsdBoard::IsSymbol(char ch) const {
-    if (ch >= 'a' && ch <= 'z')
-        ch = static_cast<char>(ch - 'a' + 'A');
-    return SymbolAlphabet.find(ch) != std::string::npos;
+    return SymbolAlphabet.find(AsciiUpper(ch)) != std::string::npos;
 }
 
 bool TsdBoard::InBounds(std::int32_t row, std::int32_t column) const {
