@@ -28,7 +28,6 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
     ErrorText.clear();
     if (ValidSize()) {
         Dimension = n * n;
-        BoxCount = Dimension;
         CellCount = Dimension * Dimension;
 
         std::int32_t b = 0;
@@ -36,8 +35,6 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
             for (std::int32_t left = 0; left < Dimension; left += n) {
                 BoxLeft[b] = left;
                 BoxTop[b] = top;
-                BoxRight[b] = left + n;
-                BoxBottom[b] = top + n;
                 ++b;
             }
         // Boxes are numbered row by row, so the box of a cell follows from its position.
@@ -151,26 +148,6 @@ bool TsdBoard::IsSymbol(char ch) const {
 
 bool TsdBoard::InBounds(std::int32_t row, std::int32_t column) const {
     return row >= 0 && row < Dimension && column >= 0 && column < Dimension;
-}
-
-std::int32_t TsdBoard::PuzzleCell(std::int32_t row, std::int32_t column) const {
-    return InBounds(row, column) ? PuzzleCells[row][column] : -1;
-}
-
-std::int32_t TsdBoard::SolutionCell(std::int32_t row, std::int32_t column) const {
-    return InBounds(row, column) ? SolutionCells[row][column] : -1;
-}
-
-std::int32_t TsdBoard::GetCellBox(std::int32_t row, std::int32_t column) const {
-    return InBounds(row, column) ? CellBox[row][column] : 0;
-}
-
-std::int32_t TsdBoard::GetBoxLeft(std::int32_t box) const {
-    return box >= 0 && box < BoxCount ? BoxLeft[box] : 0;
-}
-
-std::int32_t TsdBoard::GetBoxTop(std::int32_t box) const {
-    return box >= 0 && box < BoxCount ? BoxTop[box] : 0;
 }
 
 // ---- Random draws -------------------------------------------------------------------
