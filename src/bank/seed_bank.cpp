@@ -1,5 +1,7 @@
 #include "bank/seed_bank.h"
 
+#include "engine/ascii_case.h"
+
 #include <span>
 #include <string_view>
 
@@ -8,12 +10,8 @@ namespace {
 // The generated records: kSeeds3E ... kSeeds5A, constant text compiled into the program.
 #include "bank/seed_records.inc"
 
-char upper(char level) {
-    return level >= 'a' && level <= 'z' ? static_cast<char>(level - 'a' + 'A') : level;
-}
-
 std::span<const std::string_view> listFor(int boxSize, char level) {
-    const char letter = upper(level);
+    const char letter = AsciiUpper(level);
     const auto pick = [letter](std::span<const std::string_view> easy,
                                std::span<const std::string_view> medium,
                                std::span<const std::string_view> hard) {

@@ -1,5 +1,6 @@
 #include "engine/tsd_board.h"
 
+#include "engine/ascii_case.h"
 #include "engine/random_source.h"
 #include "engine/reorder_tables.h"
 
@@ -9,14 +10,6 @@
 namespace {
 
 constexpr const char* kEmptyMarkers = ".?- ";
-
-std::string upperCased(const std::string& text) {
-    std::string result = text;
-    for (char& ch : result)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return result;
-}
 
 TsdBoard::CellMatrix emptyCells() {
     TsdBoard::CellMatrix cells;
@@ -35,7 +28,6 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
     ErrorText.clear();
     if (ValidSize()) {
         Dimension = n * n;
-        BoxCount = Dimension;
         CellCount = Dimension * Dimension;
 
         std::int32_t b = 0;
@@ -43,8 +35,6 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
             for (std::int32_t left = 0; left < Dimension; left += n) {
                 BoxLeft[b] = left;
                 BoxTop[b] = top;
-                BoxRight[b] = left + n;
-                BoxBottom[b] = top + n;
                 ++b;
             }
         // Boxes are numbered row by row, so the box of a cell follows from its position.
@@ -60,7 +50,7 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
 }
 
 bool TsdBoard::ValidSize() const {
-    return BoxSize >= 1 && static_cast<std::int64_t>(BoxSize) * BoxSize <= kMaxSide;
+    return BoxSize >= 1 && static_cast<std::int64_t>(BoxSize) * BoxSize <= kGridStride;
 }
 
 std::int64_t TsdBoard::SymbolCount() const {
@@ -74,9 +64,9 @@ void TsdBoard::SetError(const std::string& text) {
 
 void TsdBoard::LoadPuzzle(const std::string& puzzleText, const std::string& solutionText,
                           const std::string& alphabet) {
-    SymbolAlphabet = upperCased(alphabet);
-    PuzzleText = upperCased(puzzleText);
-    SolutionText = upperCased(solutionText);
+    SymbolAlphabet = AsciiUpper(alphabet);
+    PuzzleText = AsciiUpper(puzzleText);
+    SolutionText = AsciiUpper(solutionText);
     BuildSymbolLookup();
     ParsePuzzle();
 }
@@ -153,33 +143,11 @@ void TsdBoard::ExportSolution(CellGrid& grid) const {
 }
 
 bool TsdBoard::IsSymbol(char ch) const {
-    if (ch >= 'a' && ch <= 'z')
-        ch = static_cast<char>(ch - 'a' + 'A');
-    return SymbolAlphabet.find(ch) != std::string::npos;
+    return SymbolAlphabet.find(AsciiUpper(ch)) != std::string::npos;
 }
 
 bool TsdBoard::InBounds(std::int32_t row, std::int32_t column) const {
     return row >= 0 && row < Dimension && column >= 0 && column < Dimension;
-}
-
-std::int32_t TsdBoard::PuzzleCell(std::int32_t row, std::int32_t column) const {
-    return InBounds(row, column) ? PuzzleCells[row][column] : -1;
-}
-
-std::int32_t TsdBoard::SolutionCell(std::int32_t row, std::int32_t column) const {
-    return InBounds(row, column) ? SolutionCells[row][column] : -1;
-}
-
-std::int32_t TsdBoard::GetCellBox(std::int32_t row, std::int32_t column) const {
-    return InBounds(row, column) ? CellBox[row][column] : 0;
-}
-
-std::int32_t TsdBoard::GetBoxLeft(std::int32_t box) const {
-    return box >= 0 && box < BoxCount ? BoxLeft[box] : 0;
-}
-
-std::int32_t TsdBoard::GetBoxTop(std::int32_t box) const {
-    return box >= 0 && box < BoxCount ? BoxTop[box] : 0;
 }
 
 // ---- Random draws -------------------------------------------------------------------

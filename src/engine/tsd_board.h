@@ -14,9 +14,9 @@
 // are recorded with SetError and read back with HasError / GetErrorText.
 class TsdBoard {
 public:
-    static constexpr int kMaxSide = 65;
-    using CellMatrix = std::array<std::array<std::int32_t, kMaxSide>, kMaxSide>;
-    using BoxTable = std::array<std::int32_t, kMaxSide>;
+    // The board's cells fit the same fixed stride as the window's grids.
+    using CellMatrix = std::array<std::array<std::int32_t, kGridStride>, kGridStride>;
+    using BoxTable = std::array<std::int32_t, kGridStride>;
     // A drawn permutation of 0..n-1 in its first n entries.
     using ReorderPerm = std::array<std::int32_t, 5>;
 
@@ -56,17 +56,7 @@ public:
     ReorderPerm GetRandomReorder();
     ReorderPerm GetRandomGroupReorder();
 
-    // Read-only views of the board's data.
     std::int32_t GetBoxSize() const { return BoxSize; }
-    std::int32_t GetCellCount() const { return CellCount; }
-    std::int32_t PuzzleCell(std::int32_t row, std::int32_t column) const;
-    std::int32_t SolutionCell(std::int32_t row, std::int32_t column) const;
-    std::int32_t GetCellBox(std::int32_t row, std::int32_t column) const;
-    std::int32_t GetBoxLeft(std::int32_t box) const;
-    std::int32_t GetBoxTop(std::int32_t box) const;
-    const std::string& GetSymbolAlphabet() const { return SymbolAlphabet; }
-    const std::string& GetPuzzleText() const { return PuzzleText; }
-    const std::string& GetSolutionText() const { return SolutionText; }
 
 private:
     bool ValidSize() const;
@@ -100,9 +90,6 @@ private:
     CellMatrix SolutionCells;
     BoxTable BoxLeft{};
     BoxTable BoxTop{};
-    BoxTable BoxRight{};
-    BoxTable BoxBottom{};
-    std::int32_t BoxCount = 0;
     std::int32_t CellCount = 0;
     CellMatrix CellBox{};
     std::string SymbolAlphabet;

@@ -11,37 +11,52 @@ const std::string kPuzzle9 =
 const std::string kSolution9 =
     "835147629729863145641592783456239871397481562218756394562374918984615237173928456";
 
+// The board's cells as the program reads them: exported over a grid of '#'.
+CellGrid puzzleOf(const TsdBoard& board) {
+    CellGrid grid = MakeCellGrid('#');
+    board.ExportPuzzle(grid);
+    return grid;
+}
+
+CellGrid solutionOf(const TsdBoard& board) {
+    CellGrid grid = MakeCellGrid('#');
+    board.ExportSolution(grid);
+    return grid;
+}
+
+bool cornerIsBlank(const CellGrid& grid, int side) {
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c)
+            if (grid[r][c] != ' ')
+                return false;
+    return true;
+}
+
 TEST(BoardLoad, ValidTextsLoadCellByCell) {
     TsdBoard board(3, kAlphabet9, kPuzzle9, kSolution9);
     ASSERT_FALSE(board.HasError()) << board.GetErrorText();
     EXPECT_EQ(board.GetErrorText(), "");
-    EXPECT_EQ(board.PuzzleCell(0, 0), -1);
-    EXPECT_EQ(board.PuzzleCell(0, 3), 0);   // '1'
-    EXPECT_EQ(board.PuzzleCell(0, 5), 6);   // '7'
-    EXPECT_EQ(board.SolutionCell(0, 0), 7); // '8'
-    EXPECT_EQ(board.SolutionCell(8, 8), 5); // '6'
+    const CellGrid puzzle = puzzleOf(board);
+    EXPECT_EQ(puzzle[0][0], ' ');
+    EXPECT_EQ(puzzle[0][3], '1');
+    EXPECT_EQ(puzzle[0][5], '7');
+    const CellGrid solution = solutionOf(board);
+    EXPECT_EQ(solution[0][0], '8');
+    EXPECT_EQ(solution[8][8], '6');
 }
 
-TEST(BoardLoad, DimensionFollowsTheBoxSize) {
+// A text must hold exactly N*N cells: one fewer is refused with the count expected.
+TEST(BoardLoad, DimensionAndCellCountFollowTheBoxSize) {
     for (int n : {3, 4, 5}) {
+        const int cells = n * n * n * n;
         TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n));
         EXPECT_FALSE(board.HasError()) << board.GetErrorText();
         EXPECT_EQ(board.GetDimension(), n * n);
-        EXPECT_EQ(board.GetCellCount(), n * n * n * n);
+        TsdBoard shorter(n, AlphabetFor(n), PatternPuzzle(n).substr(1), PatternSolution(n));
+        EXPECT_EQ(shorter.GetErrorText(),
+                  "Generator Puzzle dimension expected:" + std::to_string(cells) +
+                      " received:" + std::to_string(cells - 1));
     }
-}
-
-TEST(BoardLoad, CellBoxNumbersBoxesRowByRow) {
-    TsdBoard board(3, kAlphabet9, kPuzzle9, kSolution9);
-    EXPECT_EQ(board.GetCellBox(4, 7), 5);
-    EXPECT_EQ(board.GetCellBox(0, 0), 0);
-    EXPECT_EQ(board.GetCellBox(8, 8), 8);
-    TsdBoard big(5, AlphabetFor(5), PatternPuzzle(5), PatternSolution(5));
-    for (int r = 0; r < 25; ++r)
-        for (int c = 0; c < 25; ++c)
-            ASSERT_EQ(big.GetCellBox(r, c), (r / 5) * 5 + c / 5) << r << "," << c;
-    EXPECT_EQ(big.GetBoxLeft(7), 10);
-    EXPECT_EQ(big.GetBoxTop(7), 5);
 }
 
 TEST(BoardLoad, FailureMessagesComeInTheOrderOfTheChecks) {
@@ -61,27 +76,34 @@ TEST(BoardLoad, FailureMessagesComeInTheOrderOfTheChecks) {
     }
 }
 
-TEST(BoardLoad, FailedLoadKeepsGridsButStoresTheNewTexts) {
+// The cells keep their symbol numbers while the alphabet is already the new one, so the
+// export spells the old cells with the new, upper-cased alphabet.
+TEST(BoardLoad, FailedLoadKeepsGridsButStoresTheNewAlphabet) {
     TsdBoard board(3, kAlphabet9, "1" + kPuzzle9.substr(1), kSolution9);
     ASSERT_FALSE(board.HasError());
     board.LoadPuzzle("short", kSolution9, "abc");
     EXPECT_TRUE(board.HasError());
-    EXPECT_EQ(board.GetPuzzleText(), "SHORT");
-    EXPECT_EQ(board.GetSymbolAlphabet(), "ABC");
-    EXPECT_EQ(board.PuzzleCell(0, 0), 0) << "grid keeps the last parsed puzzle";
+    EXPECT_TRUE(board.IsSymbol('B'));
+    EXPECT_FALSE(board.IsSymbol('1'));
+    const CellGrid puzzle = puzzleOf(board);
+    EXPECT_EQ(puzzle[0][0], 'A') << "grid keeps the last parsed puzzle: symbol 0";
+    EXPECT_EQ(puzzle[0][3], 'A');
+    EXPECT_EQ(puzzle[0][1], ' ');
+    EXPECT_EQ(puzzle[0][5], ' ') << "symbol 6 is outside the new alphabet";
 }
 
 TEST(BoardLoad, FailedStateIsFinal) {
     TsdBoard board(3, kAlphabet9, kPuzzle9.substr(0, 80), kSolution9);
     ASSERT_TRUE(board.HasError());
     const std::string message = board.GetErrorText();
-    for (int c = 0; c < 9; ++c)
-        EXPECT_EQ(board.PuzzleCell(0, c), -1) << "grids stay empty after a failed construction";
+    EXPECT_TRUE(cornerIsBlank(puzzleOf(board), 9))
+        << "grids stay empty after a failed construction";
+    EXPECT_TRUE(cornerIsBlank(solutionOf(board), 9));
 
     board.LoadPuzzle(kPuzzle9, kSolution9, kAlphabet9);
     EXPECT_TRUE(board.HasError());
     EXPECT_EQ(board.GetErrorText(), message);
-    EXPECT_EQ(board.PuzzleCell(0, 3), 0) << "valid texts are still parsed";
+    EXPECT_EQ(puzzleOf(board)[0][3], '1') << "valid texts are still parsed";
 
     board.Genera();
     EXPECT_TRUE(board.HasError());
@@ -97,10 +119,9 @@ TEST(BoardLoad, LowerCaseMatchesAndExportsUpperCase) {
         ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     TsdBoard board(4, "0123456789abcdef", puzzle, solution);
     ASSERT_FALSE(board.HasError()) << board.GetErrorText();
-    EXPECT_EQ(board.GetSymbolAlphabet(), "0123456789ABCDEF");
 
-    CellGrid grid = MakeCellGrid();
-    board.ExportSolution(grid);
+    // The alphabet was stored in capitals: the export spells every symbol with it.
+    const CellGrid grid = solutionOf(board);
     const std::string expected = PatternSolution(4);
     for (int r = 0; r < 16; ++r)
         for (int c = 0; c < 16; ++c)
@@ -154,15 +175,13 @@ TEST(BoardLoad, SizesThatDoNotFitAreRefusedSafely) {
         EXPECT_EQ(board.GetErrorText(),
                   "Internal error: TsdBoard. Dimensione:" + std::to_string(n) + ": non gestita !");
         EXPECT_EQ(board.GetDimension(), 0);
-        CellGrid grid = MakeCellGrid('#');
-        board.ExportPuzzle(grid);
-        board.ExportSolution(grid);
-        EXPECT_EQ(grid[0][0], '#');
+        EXPECT_EQ(puzzleOf(board)[0][0], '#');
+        EXPECT_EQ(solutionOf(board)[0][0], '#');
         EXPECT_TRUE(board.CheckSolution());
-        EXPECT_FALSE(board.RowConflict('1', 0, 0, grid));
+        EXPECT_FALSE(board.RowConflict('1', 0, 0, MakeCellGrid('1')));
         board.Genera();
         board.LoadPuzzle(kPuzzle9, kSolution9, "123456789");
-        EXPECT_EQ(board.PuzzleCell(0, 3), -1);
+        EXPECT_EQ(puzzleOf(board)[0][3], '#') << "still nothing to export";
     }
 }
 
@@ -179,7 +198,8 @@ TEST(BoardLoad, SolutionWithAnEmptyOrForeignCellIsRefused) {
                                                  0),
                       0u)
                 << board.GetErrorText();
-            EXPECT_EQ(board.SolutionCell(0, 0), -1) << "nothing parsed";
+            EXPECT_TRUE(cornerIsBlank(solutionOf(board), 9)) << "nothing parsed";
+            EXPECT_TRUE(cornerIsBlank(puzzleOf(board), 9));
         }
 }
 
@@ -188,20 +208,14 @@ TEST(BoardLoad, LargestFittingSizeWorks) {
     TsdBoard board(8, AlphabetFor(8), PatternPuzzle(8), PatternSolution(8));
     ASSERT_FALSE(board.HasError()) << board.GetErrorText();
     EXPECT_TRUE(board.CheckSolution());
-    EXPECT_EQ(board.GetCellBox(63, 63), 63);
-}
-
-} // namespace
-
-namespace {
-
-TEST(BoardLoad, ARepeatedAlphabetCharacterTakesItsFirstPosition) {
-    // '1' stands at positions 0 and 1 of the alphabet; it reads as symbol 0.
-    std::string solution(81, '1');
-    TsdBoard board(3, "112345678", std::string(81, '1'), solution);
-    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
-    EXPECT_EQ(board.PuzzleCell(0, 0), 0);
-    EXPECT_EQ(board.SolutionCell(8, 8), 0);
+    // The last box is the 8 x 8 block in the bottom-right corner.
+    CellGrid grid = MakeCellGrid();
+    grid[56][56] = '!';
+    EXPECT_TRUE(board.BoxConflict('!', 63, 63, grid));
+    grid[56][56] = ' ';
+    grid[55][63] = '!';
+    grid[63][55] = '!';
+    EXPECT_FALSE(board.BoxConflict('!', 63, 63, grid));
 }
 
 } // namespace

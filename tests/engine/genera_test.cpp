@@ -63,21 +63,12 @@ TEST(ReorderTables, LineDrawsMoveEveryLineAndGroupDrawsAreNeverIdentity) {
     }
 }
 
-// Genera draws n + n + 1 + 1 table rows and then the symbol permutation, in that order:
-// replaying those draws on the seed predicts the exact result.
-TEST(Genera, FollowsTheDrawOrderExactly) {
-    const int n = 3, side = 9;
-    const std::string solution = PatternSolution(n);
-    TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), solution);
-    SetRandomState(777);
-    board.Genera();
-    const std::uint32_t afterGenera = GetRandomState();
+using SymbolGrid = std::vector<std::vector<int>>;
 
-    SetRandomState(777);
-    std::vector<std::vector<int>> grid(side, std::vector<int>(side));
-    for (int r = 0; r < side; ++r)
-        for (int c = 0; c < side; ++c)
-            grid[r][c] = solution[r * side + c] - '1';
+// Genera draws n + n + 1 + 1 table rows and then the symbol permutation, in that order:
+// replaying those draws from the current random state predicts the symbol numbers.
+SymbolGrid replayGenera(int n, SymbolGrid grid) {
+    const int side = n * n;
     auto row = [](const ReorderTable& t) {
         return t.row(static_cast<int>(NextRandom(t.rowCount)));
     };
@@ -117,11 +108,54 @@ TEST(Genera, FollowsTheDrawOrderExactly) {
         if (std::find(relabel.begin(), relabel.end(), v) == relabel.end())
             relabel.push_back(v);
     }
+    for (auto& line : grid)
+        for (int& symbol : line)
+            symbol = relabel[symbol];
+    return grid;
+}
+
+TEST(Genera, FollowsTheDrawOrderExactly) {
+    const int n = 3, side = 9;
+    const std::string alphabet = AlphabetFor(n);
+    const std::string solution = PatternSolution(n);
+    TsdBoard board(n, alphabet, PatternPuzzle(n), solution);
+    SetRandomState(777);
+    board.Genera();
+    const std::uint32_t afterGenera = GetRandomState();
+    CellGrid exported = MakeCellGrid();
+    board.ExportSolution(exported);
+
+    SetRandomState(777);
+    SymbolGrid grid(side, std::vector<int>(side));
     for (int r = 0; r < side; ++r)
         for (int c = 0; c < side; ++c)
-            ASSERT_EQ(board.SolutionCell(r, c), relabel[grid[r][c]]) << r << "," << c;
+            grid[r][c] = static_cast<int>(alphabet.find(solution[r * side + c]));
+    grid = replayGenera(n, grid);
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c)
+            ASSERT_EQ(exported[r][c], alphabet[grid[r][c]]) << r << "," << c;
     // Genera drew exactly what the replay drew, not one number more.
     EXPECT_EQ(GetRandomState(), afterGenera);
+}
+
+// '1' stands at positions 0 and 1 of the alphabet and reads as symbol 0: the shuffle's
+// relabelling shows which number it was given.
+TEST(Genera, ARepeatedAlphabetCharacterTakesItsFirstPosition) {
+    const std::string alphabet = "112345678";
+    TsdBoard board(3, alphabet, std::string(81, '1'), std::string(81, '1'));
+    ASSERT_FALSE(board.HasError()) << board.GetErrorText();
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        board.LoadPuzzle(std::string(81, '1'), std::string(81, '1'), alphabet);
+        SetRandomState(seed);
+        board.Genera();
+        SetRandomState(seed);
+        const int symbol = replayGenera(3, SymbolGrid(9, std::vector<int>(9, 0)))[0][0];
+        CellGrid puzzle = MakeCellGrid(), solution = MakeCellGrid();
+        board.ExportPuzzle(puzzle);
+        board.ExportSolution(solution);
+        ASSERT_EQ(puzzle[0][0], alphabet[symbol]) << "seed " << seed;
+        ASSERT_EQ(solution[8][8], alphabet[symbol]) << "seed " << seed;
+    }
 }
 
 TEST(Genera, KeepsAValidSolutionAndTheSameGivensOnManySeeds) {
@@ -137,12 +171,15 @@ TEST(Genera, KeepsAValidSolutionAndTheSameGivensOnManySeeds) {
             board.Genera();
             ASSERT_FALSE(board.HasError());
             ASSERT_TRUE(board.CheckSolution()) << "n=" << n << " seed " << seed;
+            CellGrid puzzle = MakeCellGrid(), solution = MakeCellGrid();
+            board.ExportPuzzle(puzzle);
+            board.ExportSolution(solution);
             int count = 0;
             for (int r = 0; r < side; ++r)
                 for (int c = 0; c < side; ++c)
-                    if (board.PuzzleCell(r, c) >= 0) {
+                    if (puzzle[r][c] != ' ') {
                         ++count;
-                        ASSERT_EQ(board.PuzzleCell(r, c), board.SolutionCell(r, c));
+                        ASSERT_EQ(puzzle[r][c], solution[r][c]);
                     }
             ASSERT_EQ(count, givens);
         }

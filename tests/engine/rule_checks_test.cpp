@@ -20,9 +20,9 @@ protected:
 
 TEST_F(RuleChecks, CheckSolutionAcceptsAValidGridAndLeavesItUnchanged) {
     EXPECT_TRUE(board.CheckSolution());
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            ASSERT_EQ(board.SolutionCell(r, c), PatternSolution(3)[r * 9 + c] - '1');
+    CellGrid solution = MakeCellGrid();
+    board.ExportSolution(solution);
+    EXPECT_EQ(solution, gridFromText(PatternSolution(3), 9));
 }
 
 TEST_F(RuleChecks, CheckSolutionRefusesOneRepeatInAColumn) {
@@ -101,6 +101,30 @@ TEST_F(RuleChecks, BoxConflictScansOnlyItsOwnBox) {
     grid[3][8] = '9';
     EXPECT_TRUE(board.BoxConflict('9', 4, 7, grid));
     EXPECT_TRUE(board.BoxConflict('9', 3, 8, grid));
+}
+
+// Boxes are numbered row by row and each spans n rows and n columns from its corner: a
+// symbol conflicts with exactly the other cells of its own box.
+TEST(RuleChecksBoxes, EveryCellSharesABoxWithExactlyItsBlock) {
+    for (int n : {3, 4, 5}) {
+        const int side = n * n;
+        TsdBoard board(n, AlphabetFor(n), PatternPuzzle(n), PatternSolution(n));
+        const char symbol = AlphabetFor(n)[0];
+        CellGrid grid = MakeCellGrid();
+        for (int r = 0; r < side; ++r)
+            for (int c = 0; c < side; ++c) {
+                grid[r][c] = symbol;
+                for (int i = 0; i < side; ++i)
+                    for (int j = 0; j < side; ++j) {
+                        const bool sameBox = i / n == r / n && j / n == c / n;
+                        const bool otherCell = i != r || j != c;
+                        ASSERT_EQ(board.BoxConflict(symbol, i, j, grid), sameBox && otherCell)
+                            << "n=" << n << " symbol at " << r << "," << c << ", asked at " << i
+                            << "," << j;
+                    }
+                grid[r][c] = ' ';
+            }
+    }
 }
 
 TEST_F(RuleChecks, OutOfRangeCellsAreNeverConflicts) {

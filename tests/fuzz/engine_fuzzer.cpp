@@ -48,7 +48,7 @@ std::int32_t pickSize(ByteReader& in) {
 std::string pickText(ByteReader& in, std::int64_t expected) {
     const std::uint8_t mode = in.byte();
     std::size_t length;
-    if (mode < 192 && expected >= 0 && expected <= 65 * 65)
+    if (mode < 192 && expected >= 0 && expected <= kGridStride * kGridStride)
         length = static_cast<std::size_t>(expected);
     else
         length = in.byte() * 16u + in.byte() % 16u;
