@@ -1,6 +1,6 @@
 #include "engine/tsd_board.h"
 
-#include "engine/ascii_case.h"
+#include "bank/ascii_case.h"
 #include "engine/random_source.h"
 #include "engine/reorder_tables.h"
 
