@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -26,6 +27,8 @@ public:
     using KeyDownFn = std::function<void(QKeyEvent&)>;
     // Sees every mouse press before the grid's own selection.
     using MouseDownFn = std::function<void(QMouseEvent&)>;
+    // What a screen reader says for a cell.
+    using CellNameFn = std::function<QString(int col, int row)>;
 
     explicit DrawGrid(QWidget* parent = nullptr);
 
@@ -59,6 +62,10 @@ public:
     void setPaintCells(PaintCellsFn fn) { PaintCells = std::move(fn); }
     void setKeyDownHook(KeyDownFn fn) { KeyDown = std::move(fn); }
     void setMouseDownHook(MouseDownFn fn) { MouseDown = std::move(fn); }
+    void setCellNameFn(CellNameFn fn) { CellName = std::move(fn); }
+    QString cellName(int col, int row) const { return CellName ? CellName(col, row) : QString(); }
+    // The owner changed what cell (col, row) holds: screen readers hear its new name.
+    void cellChanged(int col, int row);
 
     void setPopupMenu(QMenu* menu) { Popup = menu; }
     QMenu* popupMenu() const { return Popup; }
@@ -75,6 +82,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -91,4 +99,5 @@ private:
     PaintCellsFn PaintCells;
     KeyDownFn KeyDown;
     MouseDownFn MouseDown;
+    CellNameFn CellName;
 };
