@@ -1,6 +1,7 @@
 #include "toolkit/segment_clock.h"
 
 #include "toolkit/seams.h"
+#include "toolkit/segment_clock_accessible.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -109,6 +110,7 @@ SegmentClock::SegmentClock(QWidget* parent) : QFrame(parent), Timer(new QTimer(t
     Timer->start();
     UtcOffset = CurrentSeams().now().offsetFromUtc();
     refresh();
+    InstallSegmentClockAccessibility();
 }
 
 void SegmentClock::setTimeOffset(int days, int hours, int minutes, int seconds) {
