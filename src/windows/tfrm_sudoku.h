@@ -146,6 +146,8 @@ private:
     void BuildRightColumn(QWidget* client);
     void BuildActions();
     void ConnectHandlers();
+    // Names for screen readers, and the grid's cells read out.
+    void NameForScreenReaders();
     // Puts the window, frame included, in the middle of its screen's work area, though never
     // with its title bar above or left of it.
     void CentreOnScreen();

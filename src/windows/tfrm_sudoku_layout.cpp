@@ -82,6 +82,7 @@ TfrmSudoku::TfrmSudoku(QWidget* parent) : QMainWindow(parent) {
     middle->addWidget(pnlRight);
 
     ConnectHandlers();
+    NameForScreenReaders();
     Preview = new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });
 }
 
