@@ -1,5 +1,7 @@
 #include "toolkit/draw_grid.h"
 
+#include "toolkit/draw_grid_accessible.h"
+
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -15,6 +17,7 @@ DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setPalette(palette);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     updateScrollBars();
+    InstallDrawGridAccessibility();
 }
 
 void DrawGrid::setRowCount(int rows) {
@@ -57,8 +60,14 @@ void DrawGrid::setCurrentCell(int row, int column) {
     CurrentColumn = newColumn;
     scrollToCurrent();
     viewport()->update();
-    if (changed)
+    if (changed) {
+        AnnounceCurrentCell(*this);
         emit currentCellChanged(CurrentRow, CurrentColumn);
+    }
+}
+
+void DrawGrid::cellChanged(int row, int column) {
+    AnnounceCellName(*this, row, column);
 }
 
 bool DrawGrid::isActiveControl() const {
@@ -169,6 +178,13 @@ void DrawGrid::contextMenuEvent(QContextMenuEvent* event) {
 void DrawGrid::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+}
+
+void DrawGrid::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // Qt announces the grid itself after this handler: the current cell follows it.
+    QMetaObject::invokeMethod(
+        this, [this] { AnnounceCurrentCell(*this); }, Qt::QueuedConnection);
 }
 
 // Tab moves the focus on instead of being swallowed by the scroll area.

@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -26,6 +27,8 @@ public:
     using KeyDownFn = std::function<void(QKeyEvent&)>;
     // Sees every mouse press before the grid's own selection.
     using MouseDownFn = std::function<void(QMouseEvent&)>;
+    // What a screen reader says for a cell.
+    using CellNameFn = std::function<QString(int row, int column)>;
 
     explicit DrawGrid(QWidget* parent = nullptr);
 
@@ -60,6 +63,12 @@ public:
     void setPaintCells(PaintCellsFn fn) { PaintCells = std::move(fn); }
     void setKeyDownHook(KeyDownFn fn) { KeyDown = std::move(fn); }
     void setMouseDownHook(MouseDownFn fn) { MouseDown = std::move(fn); }
+    void setCellNameFn(CellNameFn fn) { CellName = std::move(fn); }
+    QString cellName(int row, int column) const {
+        return CellName ? CellName(row, column) : QString();
+    }
+    // The owner changed what cell (row, column) holds: screen readers hear its new name.
+    void cellChanged(int row, int column);
 
     void setPopupMenu(QMenu* menu) { Popup = menu; }
     // While off, a right click shows no menu.
@@ -75,6 +84,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -91,4 +101,5 @@ private:
     PaintCellsFn PaintCells;
     KeyDownFn KeyDown;
     MouseDownFn MouseDown;
+    CellNameFn CellName;
 };

@@ -1,5 +1,7 @@
 #include "toolkit/segment_clock.h"
 
+#include "toolkit/segment_clock_accessible.h"
+
 #include <QPainter>
 #include <QTimer>
 
@@ -104,6 +106,7 @@ SegmentClock::SegmentClock(QWidget* parent) : QFrame(parent), Timer(new QTimer(t
     Timer->start();
     UtcOffset = Now().offsetFromUtc();
     refresh();
+    InstallSegmentClockAccessibility();
 }
 
 // Whole days of offset do not change a time of day.

@@ -1,7 +1,7 @@
 #include "view/cell_painter.h"
 
-#include "game/completion_check.h"
 #include "game/game_core.h"
+#include "view/cell_facts.h"
 
 #include <QPainter>
 
@@ -32,7 +32,7 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
     painter.save();
     painter.fillRect(rect, Qt::white);
 
-    const bool given = view.puzzleGrid[row][column] != ' ';
+    const bool given = IsGivenCell(view, row, column);
     const QFontMetrics& metrics = given ? fonts.givenMetrics : fonts.entryMetrics;
     painter.setFont(given ? fonts.given : fonts.entry);
     // The full width of "8" is taken off, so symbols sit a little left of the centre.
@@ -47,8 +47,7 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
         painter.drawEllipse(QRect(left + 2, top + 2, right - left - 5, bottom - top - 5));
     }
 
-    const bool showsPlayGrid = view.gameState == PuzzleView || playing;
-    const char symbol = showsPlayGrid ? view.playGrid[row][column] : view.solutionGrid[row][column];
+    const char symbol = ShownSymbol(view, row, column);
     if (symbol != ' ') {
         // Opaque, as the text cell is painted white behind the symbol.
         painter.setBackgroundMode(Qt::OpaqueMode);
@@ -58,8 +57,7 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
                          QString(QLatin1Char(symbol)));
         painter.setBackgroundMode(Qt::TransparentMode);
     }
-    if (playing && view.checking && symbol != ' ' && view.board &&
-        IsRepeated(*view.board, symbol, row, column, view.playGrid)) {
+    if (ShowsRepeat(view, row, column)) {
         painter.setPen(QPen(kMarkColour, 1));
         painter.drawLine(right - 5, top + 5, left + 5, bottom - 5);
     }

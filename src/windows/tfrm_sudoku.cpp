@@ -39,6 +39,7 @@ TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
     : QMainWindow(parent), Services(std::move(services)), Host(Services, *this), Core(Host) {
     LayOutMainWindow(*this);
     ConnectHandlers();
+    NameForScreenReaders();
     Preview = new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });
 }
 

@@ -1,0 +1,159 @@
+#include "windows/grid_window.h"
+
+#include <QAccessible>
+#include <QRegularExpression>
+#include <functional>
+
+// The window as a screen reader reaches it. Qt passes accessibility events on only while a
+// screen reader listens, which never happens offscreen: the events themselves are checked on
+// a real desktop by atspi_run_test.sh, and here what a reader finds when it asks.
+namespace {
+
+class AccessibleWindowTest : public GridWindowTest {
+protected:
+    QAccessibleInterface* Grid() const {
+        return QAccessible::queryAccessibleInterface(Window->sg1);
+    }
+    QAccessibleInterface* CellOf(GridCell cell) const {
+        return Grid()->tableInterface()->cellAt(cell.row, cell.column);
+    }
+    QString NameOf(GridCell cell) const {
+        QAccessibleInterface* found = CellOf(cell);
+        return found ? found->text(QAccessible::Name) : QStringLiteral("(no cell)");
+    }
+    static QString Place(GridCell cell) {
+        return QStringLiteral("riga %1, colonna %2: ").arg(cell.row + 1).arg(cell.column + 1);
+    }
+};
+
+TEST_F(AccessibleWindowTest, GridIsATableOfTheBoardsSideAtEverySize) {
+    for (int n : {4, 5, 3}) {
+        SCOPED_TRACE(n);
+        Generate(n);
+        const int side = n * n;
+        QAccessibleInterface* grid = Grid();
+        ASSERT_TRUE(grid->tableInterface());
+        EXPECT_EQ(grid->role(), QAccessible::Table);
+        EXPECT_EQ(grid->tableInterface()->rowCount(), side);
+        EXPECT_EQ(grid->tableInterface()->columnCount(), side);
+        EXPECT_EQ(grid->childCount(), side * side);
+        QAccessibleInterface* last = grid->child(side * side - 1);
+        ASSERT_TRUE(last);
+        EXPECT_EQ(last->tableCellInterface()->rowIndex(), side - 1);
+        EXPECT_EQ(last->tableCellInterface()->columnIndex(), side - 1);
+        EXPECT_EQ(grid->indexOfChild(last), side * side - 1);
+        EXPECT_FALSE(grid->tableInterface()->cellAt(side, 0));
+    }
+}
+
+TEST_F(AccessibleWindowTest, CellNamesFollowGivensEntriesBlanksAndRepeats) {
+    StartGame(3);
+    const GridCell given = FirstCell(true);
+    const char givenSymbol = PuzzleAt(Window->Game(), given);
+    EXPECT_EQ(NameOf(given), Place(given) + givenSymbol + QStringLiteral(", iniziale"));
+
+    // An open cell in the given's row or column: the given's symbol repeats there.
+    GridCell open{-1, -1};
+    for (int i = 0; i < 9 && open.row < 0; ++i)
+        for (GridCell cell : {GridCell{given.row, i}, GridCell{i, given.column}})
+            if (open.row < 0 && PuzzleAt(Window->Game(), cell) == ' ')
+                open = cell;
+    ASSERT_GE(open.row, 0) << "the given's row and column are full";
+    EXPECT_EQ(NameOf(open), Place(open) + QStringLiteral("vuota"));
+
+    Press(Qt::Key_F8);
+    ASSERT_TRUE(Window->Game().Checking());
+    Select(open);
+    Press(KeyFor(givenSymbol));
+    EXPECT_EQ(NameOf(open), Place(open) + givenSymbol + QStringLiteral(", ripetuto"));
+    const char right = Solution(open);
+    Press(KeyFor(right));
+    EXPECT_EQ(NameOf(open), Place(open) + right);
+    Press(Qt::Key_Space);
+    EXPECT_EQ(NameOf(open), Place(open) + QStringLiteral("vuota"));
+}
+
+TEST_F(AccessibleWindowTest, TheReadersFocusFollowsTheSelection) {
+    StartGame(3);
+    ASSERT_TRUE(Window->sg1->hasFocus());
+    Select({0, 0});
+    struct Step {
+        Qt::Key key;
+        GridCell to;
+    };
+    const Step steps[] = {{Qt::Key_Right, {0, 1}}, {Qt::Key_Down, {1, 1}}, {Qt::Key_End, {1, 8}},
+                          {Qt::Key_Home, {1, 0}},  {Qt::Key_Left, {1, 0}}, {Qt::Key_Up, {0, 0}}};
+    GridCell from{0, 0};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(QTest::toString(step.key));
+        Press(step.key);
+        ASSERT_EQ(Selection(), step.to);
+        QAccessibleInterface* focused = Grid()->focusChild();
+        ASSERT_TRUE(focused);
+        EXPECT_EQ(focused, CellOf(step.to));
+        EXPECT_TRUE(focused->state().focused);
+        EXPECT_TRUE(Grid()->tableInterface()->selectedCells() ==
+                    QList<QAccessibleInterface*>{focused});
+        if (from != step.to) {
+            EXPECT_FALSE(CellOf(from)->state().focused);
+        }
+        from = step.to;
+    }
+    // Outside the grid no cell has the focus.
+    Window->btnPlay->setFocus();
+    EXPECT_FALSE(Grid()->focusChild());
+    EXPECT_FALSE(CellOf(from)->state().focused);
+}
+
+TEST_F(AccessibleWindowTest, ClockReadsItsTimeInWords) {
+    StartGame(3);
+    QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(Window->Clock1);
+    const QDateTime start = Now;
+    for (const auto& [seconds, words] :
+         {std::pair{3665, "1 ora, 1 minuto, 5 secondi"}, {7259, "2 ore, 0 minuti, 59 secondi"}}) {
+        Now = start.addSecs(seconds);
+        Window->Clock1->refresh();
+        EXPECT_EQ(clock->text(QAccessible::Name).toStdString(), words);
+    }
+}
+
+// Every control a player can reach or look at says what it is in words, not with a sign or a
+// picture alone.
+TEST_F(AccessibleWindowTest, EveryShownControlHasAWordForName) {
+    StartGame(3);
+    int named = 0;
+    const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+        if (node->state().invisible)
+            return;
+        switch (node->role()) {
+        case QAccessible::PushButton:
+        case QAccessible::CheckBox:
+        case QAccessible::RadioButton:
+        case QAccessible::Graphic:
+        case QAccessible::StaticText:
+        case QAccessible::Table:
+        case QAccessible::Link: {
+            const QString name = node->text(QAccessible::Name);
+            SCOPED_TRACE(node->object() ? node->object()->objectName().toStdString() : "");
+            EXPECT_TRUE(name.contains(QRegularExpression(QStringLiteral("\\w\\w"))))
+                << name.toStdString();
+            ++named;
+            break;
+        }
+        default:
+            break;
+        }
+        if (node->role() == QAccessible::Table)
+            return; // its cells are named by the game
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface* child = node->child(i))
+                visit(child);
+    };
+    visit(QAccessible::queryAccessibleInterface(Window.get()));
+    // The banner picture and texts, generate, the size items, help, the maker's label and
+    // link, the grid, play, view, the game panel's boxes, clock and hint, the zoom texts and
+    // buttons.
+    EXPECT_GE(named, 20);
+}
+
+} // namespace
