@@ -163,17 +163,23 @@ void TfrmSudoku::BuildBottomBar(QWidget* client) {
     btnHelp->setGeometry(3, 1, 126, 40);
     btnHelp->setFont(Verdana(11));
     btnHelp->setCursor(Qt::PointingHandCursor);
-    btnHelp->setIcon(QIcon(QPixmap::fromImage(DrawHelpButtonPicture())));
-    // The face is taller than the button: it is drawn no larger than fits inside the border.
+    // The face is taller than the button: it is drawn no larger than fits inside the border,
+    // scaled once here rather than by the icon at its first paint.
     QStyleOptionButton face;
     face.initFrom(btnHelp);
     const QRect inside =
         btnHelp->style()->subElementRect(QStyle::SE_PushButtonContents, &face, btnHelp);
-    btnHelp->setIconSize(QSize(46, 43).scaled(inside.size(), Qt::KeepAspectRatio));
+    const QSize iconSize = QSize(46, 43).scaled(inside.size(), Qt::KeepAspectRatio);
+    btnHelp->setIcon(QIcon(QPixmap::fromImage(DrawHelpButtonPicture())
+                               .scaled(iconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    btnHelp->setIconSize(iconSize);
 
     cxLabel3 = StaticText(Panel3, "cxLabel3", QStringLiteral("Officina Caselio"), {224, 9, 283, 29},
                           Verdana(19, true));
-    cxLabel3->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // A palette, not a style sheet: one style sheet brings Qt's whole style-sheet machinery.
+    QPalette black = cxLabel3->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    cxLabel3->setPalette(black);
     // The raised look: a white edge below and right of the black letters.
     auto* raised = new QGraphicsDropShadowEffect(cxLabel3);
     raised->setOffset(1, 1);
