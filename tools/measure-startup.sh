@@ -119,8 +119,10 @@ if [ "$all" = 1 ]; then
             wait_mark "grid painted"
             rm -f "$work/print.pdf"
             xdotool key --clearmodifiers F7
-            until [ "$(xdotool getactivewindow)" != "$APP_WID" ]; do sleep 0.05; done
+            until dialog=$(xdotool search --onlyvisible --name '^Stampa$' | head -n 1) &&
+                [ -n "$dialog" ]; do sleep 0.05; done
             sleep 1
+            xdotool windowactivate --sync "$dialog" 2>/dev/null
             start=$(now_ms)
             xdotool key --clearmodifiers Return
             for i in $(seq 1 2000); do

@@ -31,12 +31,12 @@ dismiss_box() {
         sleep 0.3
     fi
 }
-# A window other than the main one, active: a dialog. Waits up to $1 seconds.
-dialog_window() {
+# The print dialog, titled in Qt's Italian; waits up to $1 seconds and prints its window id.
+print_dialog() {
     local i wid
     for i in $(seq 1 $(($1 * 20))); do
-        wid=$(xdotool getactivewindow 2>/dev/null)
-        [ -n "$wid" ] && [ "$wid" != "$APP_WID" ] && { echo "$wid"; return 0; }
+        wid=$(xdotool search --onlyvisible --name '^Stampa$' 2>/dev/null | head -n 1)
+        [ -n "$wid" ] && { echo "$wid"; return 0; }
         sleep 0.05
     done
     return 1
@@ -47,10 +47,11 @@ print_page() {
     rm -f "$work/print.pdf"
     caselio_activate
     xdotool key --clearmodifiers F7
-    wid=$(dialog_window 10) || { echo "print $n: no dialog" >&2; return 1; }
+    wid=$(print_dialog 10) || { echo "print $n: no dialog" >&2; return 1; }
     sleep 1 # let the dialog settle before answering it
+    xdotool windowactivate --sync "$wid" 2>/dev/null
     start=$(now_ms)
-    xdotool key --window "$wid" --clearmodifiers Return
+    xdotool key --clearmodifiers Return
     for i in $(seq 1 3000); do
         [ -s "$work/print.pdf" ] && tail -c 8 "$work/print.pdf" | grep -q '%%EOF' && break
         sleep 0.005
