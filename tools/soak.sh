@@ -2,14 +2,15 @@
 # Plays one game for an hour under a virtual display and writes the program's resident memory
 # each minute: the clock runs, a key goes in about every second, and every ten minutes a hint
 # and a page printed to a PDF file through the real print dialog. Not part of the tests.
-# Usage: tools/soak.sh [program] [minutes]
-#   program defaults to build/default/bin/caselio; minutes to 60.
+# Usage: tools/soak.sh [program] [minutes] [minutes between prints]
+#   program defaults to build/default/bin/caselio; minutes to 60, prints every 10.
 # Output, one line each: "minute M rss_kb K hwm_kb H", and "print P ms T" for each print, T
 # being the time from accepting the dialog to the finished file, the program's two one-second
 # settling waits included.
 set -uo pipefail
 program=$(realpath "${1:-build/default/bin/caselio}")
 minutes=${2:-60}
+every=${3:-10}
 source "$(dirname "$0")/../tests/support/xvfb_session.sh"
 
 # The print dialog offers print.pdf in the working folder when that lies in the home folder.
@@ -71,12 +72,12 @@ for minute in $(seq 0 "$minutes"); do
     alive
     echo "minute $minute $(memory)"
     [ "$minute" -eq "$minutes" ] && break
-    if [ $((minute % 10)) -eq 0 ]; then
+    if [ $((minute % every)) -eq 0 ]; then
         caselio_activate
         xdotool key --clearmodifiers F4
         sleep 0.5
         dismiss_box
-        print_page $((minute / 10 + 1))
+        print_page $((minute / every + 1))
     fi
     # A key about every second until the next minute.
     while [ $(($(now_ms) - start)) -lt $(((minute + 1) * 60000)) ]; do
