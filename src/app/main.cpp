@@ -4,9 +4,17 @@
 #include "windows/tfrmhlpi.h"
 
 #include <QApplication>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 int main(int argc, char** argv) {
     ProfileMark("main");
+#ifdef __GLIBC__
+    // A dropped page-sized picture (the print background) goes back to the system: left to
+    // itself, glibc raises this threshold at the first such free and keeps every later one.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName("Caselio");
     ProfileMark("application");
