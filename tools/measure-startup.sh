@@ -25,8 +25,8 @@ while getopts "n:w:a" option; do
 done
 shift $((OPTIND - 1))
 programs=()
-for p in "${@:-caselio}"; do programs+=("$(command -v "$p" || echo "$p")"); done
-[ -n "$empty" ] || empty=$(dirname "${programs[0]}")/caselio_empty_window
+for p in "${@:-caselio}"; do programs+=("$(realpath "$(command -v "$p" || echo "$p")")"); done
+[ -n "$empty" ] && empty=$(realpath "$empty") || empty=$(dirname "${programs[0]}")/caselio_empty_window
 [ -x "$empty" ] || { echo "no empty window program at $empty" >&2; exit 1; }
 source "$(dirname "$0")/../tests/support/xvfb_session.sh"
 work=$(mktemp -d)
