@@ -1,38 +1,160 @@
 #!/usr/bin/env bash
-# Measures how long the game takes from launch to its main window being shown, and its
-# peak resident memory, under a virtual display with a window manager.
-# Usage: tools/measure-startup.sh [program] [runs]
-#   program defaults to the installed `caselio` on the PATH; runs defaults to 15.
+# Measures the game's start-up beside an empty Qt main window, under a virtual display with a
+# window manager: the time from launch to the main window being shown (polled every 2 ms),
+# peak resident memory, and the start-up's phases from the timestamps the game writes when
+# CASELIO_STARTUP_PROFILE names a file. Rounds are interleaved, the order turning each round,
+# so a busy machine weighs on every program alike; the figures are medians.
+# Usage: tools/measure-startup.sh [-n rounds] [-w empty-window] [-a] [program...]
+#   program defaults to the installed `caselio` on the PATH; several programs (a build before
+#   and after a change, say) are measured side by side. rounds defaults to 9. The empty window
+#   defaults to caselio_empty_window beside the first program. -a adds, per program, the
+#   first generation of 16x16 and 25x25 (F10 to the grid painted) and the first print to a
+#   PDF file (accepting the print dialog to the finished file, the two one-second settling
+#   waits included).
 set -euo pipefail
-program=${1:-caselio}
-runs=${2:-15}
-title='^Caselio Vers\.1\.3$'
+rounds=9
+empty=""
+all=0
+while getopts "n:w:a" option; do
+    case $option in
+    n) rounds=$OPTARG ;;
+    w) empty=$OPTARG ;;
+    a) all=1 ;;
+    *) exit 2 ;;
+    esac
+done
+shift $((OPTIND - 1))
+programs=()
+for p in "${@:-caselio}"; do programs+=("$(realpath "$(command -v "$p" || echo "$p")")"); done
+[ -n "$empty" ] && empty=$(realpath "$empty") || empty=$(dirname "${programs[0]}")/caselio_empty_window
+[ -x "$empty" ] || { echo "no empty window program at $empty" >&2; exit 1; }
 source "$(dirname "$0")/../tests/support/xvfb_session.sh"
+work=$(mktemp -d)
+export HOME=$work # the print dialog offers print.pdf here
+cd "$work"
 xvfb_start
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+# Milliseconds between two marks of a profile file, to one decimal.
+between() { awk -v a="$2" -v b="$3" '{k = $0; sub(/ [0-9]+$/, "", k); if (!(k in t)) t[k] = $NF}
+    END {if ((a in t) && (b in t)) printf "%.1f\n", (t[b] - t[a]) / 1000}' "$1"; }
 
-times=()
-peaks=()
-for run in $(seq "$runs"); do
-    start=$(now_ms)
-    QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
-    app=$!
-    APP_PID=$app
+# Launches $1 with its window titled $2; sets LAUNCH_MS, SHOWN_MS and APP_PID.
+launch() {
+    local title=$2
+    rm -f "$work/profile"
+    LAUNCH_MS=$(now_ms)
+    CASELIO_STARTUP_PROFILE="$work/profile" QT_QPA_PLATFORM=xcb "$1" >/dev/null 2>&1 &
+    APP_PID=$!
     until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-        kill -0 "$app" 2>/dev/null || { echo "the program exited before showing its window"; exit 1; }
+        kill -0 "$APP_PID" 2>/dev/null || { echo "$1 exited before showing its window" >&2; exit 1; }
         sleep 0.002
     done
-    shown=$(now_ms)
-    sleep 0.5 # let the first paint settle before reading the peak
-    peak_kb=$(awk '/^VmHWM:/ {print $2}' "/proc/$app/status")
-    kill -TERM "$app"
-    wait "$app" 2>/dev/null || true
-    times+=($((shown - start)))
-    peaks+=("$peak_kb")
-    echo "run $run: window shown after $((shown - start)) ms, peak resident memory $((peak_kb / 1024)) MB"
+    SHOWN_MS=$(now_ms)
+}
+stop() {
+    kill -TERM "$APP_PID"
+    wait "$APP_PID" 2>/dev/null || true
+    APP_PID=""
+}
+peak_kb() { awk '/^VmHWM:/ {print $2}' "/proc/$APP_PID/status"; }
+title_of() { [ "$1" = "$empty" ] && echo '^Empty Qt window$' || echo '^Caselio Vers\.1\.3$'; }
+wait_mark() { # waits up to 20 s for mark $1 in the profile
+    local i
+    for i in $(seq 1 4000); do
+        grep -q "^$1 " "$work/profile" 2>/dev/null && return 0
+        sleep 0.005
+    done
+    return 1
+}
+window_of() { xdotool search --onlyvisible --name "$(title_of "$1")" | head -n 1; }
+
+phases=(main application translations window "print holder" shown "first painted")
+subjects=("${programs[@]}" "$empty")
+declare -A times peaks phase
+for round in $(seq "$rounds"); do
+    n=${#subjects[@]}
+    for i in $(seq 0 $((n - 1))); do
+        s=${subjects[$(((i + round) % n))]}
+        launch "$s" "$(title_of "$s")"
+        sleep 0.5 # let the first paint settle before reading the peak
+        times[$s]+="$((SHOWN_MS - LAUNCH_MS)) "
+        peaks[$s]+="$(peak_kb) "
+        if [ -s "$work/profile" ]; then
+            echo "launch $((LAUNCH_MS * 1000))" >>"$work/profile"
+            previous=launch
+            for p in "${phases[@]}"; do
+                phase[$s:$p]+="$(between "$work/profile" "$previous" "$p") "
+                previous=$p
+            done
+        fi
+        stop
+    done
 done
 
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
-echo "median time to window: $(median "${times[@]}") ms over $runs runs"
-echo "median peak resident memory: $(($(median "${peaks[@]}" | cut -d. -f1) / 1024)) MB"
+if [ "$all" = 1 ]; then
+    declare -A generation prints
+    for round in $(seq "$rounds"); do
+        for s in "${programs[@]}"; do
+            # The size's radio button, then F10: 4x4 and 5x5 sit 70 pixels apart in the
+            # size group, 98 pixels down the window.
+            for size in 1 2; do
+                launch "$s" "$(title_of "$s")"
+                APP_WID=$(window_of "$s")
+                caselio_activate
+                sleep 0.3
+                xdotool mousemove --window "$APP_WID" $((232 + 70 * size)) 98 click 1
+                sleep 0.3
+                xdotool key --clearmodifiers F10
+                wait_mark "grid painted"
+                generation[$s:$size]+="$(between "$work/profile" F10 "grid painted") "
+                stop
+            done
+            launch "$s" "$(title_of "$s")"
+            APP_WID=$(window_of "$s")
+            caselio_activate
+            sleep 0.3
+            xdotool key --clearmodifiers F10
+            wait_mark "grid painted"
+            rm -f "$work/print.pdf"
+            xdotool key --clearmodifiers F7
+            until dialog=$(xdotool search --onlyvisible --name '^Stampa$' | head -n 1) &&
+                [ -n "$dialog" ]; do sleep 0.05; done
+            sleep 1
+            xdotool windowactivate --sync "$dialog" 2>/dev/null
+            start=$(now_ms)
+            xdotool key --clearmodifiers Return
+            for i in $(seq 1 2000); do
+                [ -s "$work/print.pdf" ] && tail -c 8 "$work/print.pdf" | grep -q '%%EOF' && break
+                sleep 0.005
+            done
+            prints[$s]+="$(($(now_ms) - start)) "
+            sleep 1.5
+            stop
+        done
+    done
+fi
+
+echo "medians of $rounds interleaved rounds"
+# shellcheck disable=SC2086
+for s in "${subjects[@]}"; do
+    echo "$s"
+    t=$(median ${times[$s]})
+    e=$(median ${times[$empty]})
+    printf '  launch to window %s ms (%.2fx the empty window), peak resident memory %.1f MB\n' \
+        "$t" "$(echo "$t $e" | awk '{print $1 / $2}')" \
+        "$(echo "$(median ${peaks[$s]})" | awk '{print $1 / 1024}')"
+    if [ -n "${phase[$s:main]:-}" ]; then
+        previous=launch
+        for p in "${phases[@]}"; do
+            printf '    %-15s %6s ms\n' "$previous → $p" "$(median ${phase[$s:$p]})"
+            previous=$p
+        done
+    fi
+    if [ "$all" = 1 ] && [ "$s" != "$empty" ]; then
+        echo "  first generation, F10 to the grid painted: 16x16 $(median ${generation[$s:1]}) ms, 25x25 $(median ${generation[$s:2]}) ms"
+        echo "  first print, dialog accepted to the finished file: $(median ${prints[$s]}) ms"
+    fi
+done
+rm -rf "$work"

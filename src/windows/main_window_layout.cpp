@@ -130,17 +130,23 @@ void BuildBottomBar(TfrmSudoku& w, QWidget* client) {
     w.btnHelp->setGeometry(3, 1, 126, 40);
     w.btnHelp->setFont(Verdana(11));
     w.btnHelp->setCursor(Qt::PointingHandCursor);
-    w.btnHelp->setIcon(QIcon(QPixmap::fromImage(DrawHelpButtonPicture())));
-    // The face is taller than the button: it is drawn no larger than fits inside the border.
+    // The face is taller than the button: it is drawn no larger than fits inside the border,
+    // scaled once here rather than by the icon at its first paint.
     QStyleOptionButton face;
     face.initFrom(w.btnHelp);
     const QRect inside =
         w.btnHelp->style()->subElementRect(QStyle::SE_PushButtonContents, &face, w.btnHelp);
-    w.btnHelp->setIconSize(QSize(46, 43).scaled(inside.size(), Qt::KeepAspectRatio));
+    const QSize iconSize = QSize(46, 43).scaled(inside.size(), Qt::KeepAspectRatio);
+    w.btnHelp->setIcon(QIcon(QPixmap::fromImage(DrawHelpButtonPicture())
+                                 .scaled(iconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    w.btnHelp->setIconSize(iconSize);
 
     w.cxLabel3 = StaticText(w.Panel3, "cxLabel3", QStringLiteral("Officina Caselio"),
                             {224, 9, 283, 29}, Verdana(19, true));
-    w.cxLabel3->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // A palette, not a style sheet: one style sheet brings Qt's whole style-sheet machinery.
+    QPalette black = w.cxLabel3->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    w.cxLabel3->setPalette(black);
     // The raised look: a white edge below and right of the black letters.
     auto* raised = new QGraphicsDropShadowEffect(w.cxLabel3);
     raised->setOffset(1, 1);

@@ -5,7 +5,8 @@
 
 class QLabel;
 
-// A window that is never shown: it only carries the background picture of the printed page.
+// A window that is never shown: it carries the background picture of the printed page. The
+// picture is page-sized, so it is made when a page asks for it and not held between pages.
 class Tfrmhlpi : public QWidget {
     Q_OBJECT
 public:
@@ -13,9 +14,6 @@ public:
 
     QLabel* imgWaterMark;
 
-    void setWatermark(const QImage& image);
-    const QImage& watermark() const { return Watermark; }
-
-private:
-    QImage Watermark;
+    // The background, made afresh; the caller drops it when its page is done.
+    QImage watermark() const;
 };

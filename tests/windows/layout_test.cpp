@@ -1,5 +1,6 @@
 // The main window's controls: names, kinds, nesting, captions, fonts, hidden ones, actions.
 #include "desktop/desktop_services.h"
+#include "print/watermark_image.h"
 #include "toolkit/action_button.h"
 #include "toolkit/bevel_panel.h"
 #include "toolkit/draw_grid.h"
@@ -209,11 +210,9 @@ TEST_F(LayoutTest, ZoomStaysBetweenEightAndSixteenPoints) {
     EXPECT_EQ(grid->defaultRowHeight(), 42);
 }
 
-TEST(WatermarkHolder, IsNeverShownAndHoldsAPagePicture) {
+TEST(WatermarkHolder, IsNeverShownAndHandsOverAPagePictureItDoesNotKeep) {
     Tfrmhlpi holder;
     EXPECT_FALSE(holder.isVisible());
-    EXPECT_EQ(holder.watermark().size(), QSize(794, 1123));
-    QImage picture(10, 20, QImage::Format_RGB888);
-    holder.setWatermark(picture);
-    EXPECT_EQ(holder.imgWaterMark->pixmap().size(), QSize(10, 20));
+    EXPECT_EQ(holder.watermark(), MakeWatermarkImage());
+    EXPECT_TRUE(holder.imgWaterMark->pixmap().isNull());
 }
