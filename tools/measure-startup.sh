@@ -117,19 +117,7 @@ if [ "$all" = 1 ]; then
             sleep 0.3
             xdotool key --clearmodifiers F10
             wait_mark "grid painted"
-            rm -f "$work/print.pdf"
-            xdotool key --clearmodifiers F7
-            until dialog=$(xdotool search --onlyvisible --name '^Stampa$' | head -n 1) &&
-                [ -n "$dialog" ]; do sleep 0.05; done
-            sleep 1
-            xdotool windowactivate --sync "$dialog" 2>/dev/null
-            start=$(now_ms)
-            xdotool key --clearmodifiers Return
-            for i in $(seq 1 2000); do
-                [ -s "$work/print.pdf" ] && tail -c 8 "$work/print.pdf" | grep -q '%%EOF' && break
-                sleep 0.005
-            done
-            prints[$s]+="$(($(now_ms) - start)) "
+            prints[$s]+="$(print_to_pdf "$work/print.pdf") "
             sleep 1.5
             stop
         done

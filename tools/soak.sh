@@ -32,32 +32,11 @@ dismiss_box() {
         sleep 0.3
     fi
 }
-# The print dialog, titled in Qt's Italian; waits up to $1 seconds and prints its window id.
-print_dialog() {
-    local i wid
-    for i in $(seq 1 $(($1 * 20))); do
-        wid=$(xdotool search --onlyvisible --name '^Stampa$' 2>/dev/null | head -n 1)
-        [ -n "$wid" ] && { echo "$wid"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
-
 print_page() {
-    local n=$1 wid start i
-    rm -f "$work/print.pdf"
+    local n=$1 ms
     caselio_activate
-    xdotool key --clearmodifiers F7
-    wid=$(print_dialog 10) || { echo "print $n: no dialog" >&2; return 1; }
-    sleep 1 # let the dialog settle before answering it
-    xdotool windowactivate --sync "$wid" 2>/dev/null
-    start=$(now_ms)
-    xdotool key --clearmodifiers Return
-    for i in $(seq 1 3000); do
-        [ -s "$work/print.pdf" ] && tail -c 8 "$work/print.pdf" | grep -q '%%EOF' && break
-        sleep 0.005
-    done
-    echo "print $n ms $(($(now_ms) - start)) pages $(pdfinfo "$work/print.pdf" 2>/dev/null |
+    ms=$(print_to_pdf "$work/print.pdf") || { echo "print $n: no page" >&2; return 1; }
+    echo "print $n ms $ms pages $(pdfinfo "$work/print.pdf" 2>/dev/null |
         awk '/^Pages:/ {print $2}')"
     sleep 2 # the second settling wait
     caselio_activate

@@ -39,6 +39,14 @@ QFont Verdana(int pixels, bool bold = false, bool italic = false) {
     return font;
 }
 
+// Controls one under the other, with no margin or spacing of the layout's own.
+QVBoxLayout* Stack(QWidget* parent) {
+    auto* stack = new QVBoxLayout(parent);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    return stack;
+}
+
 template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -72,10 +80,8 @@ void BuildActions(TfrmSudoku& w) {
 void BuildTopArea(TfrmSudoku& w, QWidget* client) {
     w.pnlTopMain = Named(new BevelPanel(client), "pnlTopMain");
     w.pnlTopMain->setFixedHeight(129);
-    auto* stack = new QVBoxLayout(w.pnlTopMain);
-    // The panel's bevel is its margin: w.Panel1 sits at 1, 1 as declared.
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
+    // The panel's bevel is its margin: Panel1 sits at 1, 1 as declared.
+    QVBoxLayout* stack = Stack(w.pnlTopMain);
 
     w.Panel1 = Named(new BevelPanel(w.pnlTopMain), "Panel1");
     w.Panel1->setFixedHeight(60);
@@ -182,9 +188,7 @@ void BuildGridArea(TfrmSudoku& w, QWidget* client) {
 void BuildRightColumn(TfrmSudoku& w, QWidget* client) {
     w.pnlRight = Named(new BevelPanel(client), "pnlRight");
     w.pnlRight->setFixedWidth(225);
-    auto* stack = new QVBoxLayout(w.pnlRight);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
+    QVBoxLayout* stack = Stack(w.pnlRight);
 
     w.pnlButtons = Named(new BevelPanel(w.pnlRight, true), "pnlButtons");
     w.pnlButtons->setFixedHeight(144);
@@ -251,9 +255,7 @@ void LayOutMainWindow(TfrmSudoku& w) {
 
     BuildActions(w);
     auto* client = new QWidget(&w);
-    auto* column = new QVBoxLayout(client);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    QVBoxLayout* column = Stack(client);
     w.setCentralWidget(client);
     BuildTopArea(w, client);
     auto* middle = new QHBoxLayout;

@@ -95,14 +95,41 @@ caselio_wait_exit() {
     return "$status"
 }
 
+# Waits up to $2 seconds for a shown window whose title matches $1; prints its window id.
+wait_window() {
+    local i wid
+    for i in $(seq 1 $(($2 * 20))); do
+        wid=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$wid" ] && { echo "$wid"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
 # Waits up to $1 seconds for one of the program's message or question boxes, titled with the
 # program's name alone; prints its window id.
 caselio_box() {
-    local i wid
-    for i in $(seq 1 $(($1 * 10))); do
-        wid=$(xdotool search --onlyvisible --name '^Caselio$' 2>/dev/null | head -n 1)
-        [ -n "$wid" ] && { echo "$wid"; return 0; }
-        sleep 0.1
+    wait_window '^Caselio$' "$1"
+}
+
+# F7, then Return in the print dialog (titled in Qt's Italian) once it has settled, then waits
+# up to 10 s for the finished PDF file $1, which the dialog must offer. Prints the
+# milliseconds from Return to the finished file; fails when no dialog or no file comes.
+print_to_pdf() {
+    local pdf=$1 dialog start i
+    rm -f "$pdf"
+    xdotool key --clearmodifiers F7
+    dialog=$(wait_window '^Stampa$' 10) || return 1
+    sleep 1
+    xdotool windowactivate --sync "$dialog" 2>/dev/null
+    start=$(($(date +%s%N) / 1000000))
+    xdotool key --clearmodifiers Return
+    for i in $(seq 1 2000); do
+        if [ -s "$pdf" ] && tail -c 8 "$pdf" | grep -q '%%EOF'; then
+            echo $(($(date +%s%N) / 1000000 - start))
+            return 0
+        fi
+        sleep 0.005
     done
     return 1
 }
