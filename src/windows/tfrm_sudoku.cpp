@@ -21,6 +21,7 @@
 #include "windows/grid_menu_builder.h"
 #include "windows/help_pages.h"
 #include "windows/main_window_layout.h"
+#include "windows/screen_reader_names.h"
 #include "windows/tfrmhlpi.h"
 #include "windows/window_sizing.h"
 
@@ -39,7 +40,7 @@ TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
     : QMainWindow(parent), Services(std::move(services)), Host(Services, *this), Core(Host) {
     LayOutMainWindow(*this);
     ConnectHandlers();
-    NameForScreenReaders();
+    NameForScreenReaders(*this);
     Preview = new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });
 }
 

@@ -136,8 +136,6 @@ private:
     void ConnectHandlers();
     // The action that runs a command.
     QAction* ActionFor(GameCommand command) const;
-    // Names for screen readers, and the grid's cells read out.
-    void NameForScreenReaders();
     bool GridShown() const;
     void FocusGridIfShown();
 

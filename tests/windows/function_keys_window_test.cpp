@@ -55,41 +55,45 @@ protected:
 };
 
 // What a plain key does in a state, as the player sees it.
-Outcome ExpectedPlain(int state, Qt::Key key) {
-    const bool game = state == 4 || state == 5;
-    const bool puzzle = state == 1 || state == 2;
+Outcome ExpectedPlain(GameStateValue state, Qt::Key key) {
+    const bool game = IsGameRunning(state);
+    const bool puzzle = state == PuzzleView || state == SolutionView;
     Outcome e{state, false, 0, 0, 0, false, false, false};
     switch (key) {
     case Qt::Key_F1:
         e.urls = 1;
         break;
     case Qt::Key_F4:
-        e.reachedControl = state != 4;
+        e.reachedControl = state != Playing;
         break;
     case Qt::Key_F5:
-        e.reachedControl = state == 0;
+        e.reachedControl = state == NoPuzzle;
         e.questions = game ? 1 : 0; // answered Cancel: the game goes on
-        e.state = puzzle ? 4 : state;
+        e.state = puzzle ? Playing : state;
         break;
     case Qt::Key_F6:
-        e.reachedControl = state == 0;
-        e.state = state == 1 ? 2 : state == 2 ? 1 : state == 4 ? 5 : state == 5 ? 4 : state;
+        e.reachedControl = state == NoPuzzle;
+        e.state = state == PuzzleView            ? SolutionView
+                  : state == SolutionView        ? PuzzleView
+                  : state == Playing             ? PlayingSolutionView
+                  : state == PlayingSolutionView ? Playing
+                                                 : state;
         break;
     case Qt::Key_F7:
-        e.reachedControl = state == 0;
-        e.printDialogs = state == 0 ? 0 : 1;
+        e.reachedControl = state == NoPuzzle;
+        e.printDialogs = state == NoPuzzle ? 0 : 1;
         break;
     case Qt::Key_F8:
         e.checking = true;
         break;
     case Qt::Key_F9:
-        e.reachedControl = state != 4;
-        e.hideTimer = state == 4;
+        e.reachedControl = state != Playing;
+        e.hideTimer = state == Playing;
         break;
     case Qt::Key_F10:
         e.reachedControl = game;
         e.generated = !game;
-        e.state = game ? state : 1;
+        e.state = game ? state : PuzzleView;
         break;
     default: // F2, F3, F11, F12 are not used
         e.reachedControl = true;

@@ -1,0 +1,8 @@
+#pragma once
+
+class TfrmSudoku;
+
+// What a screen reader hears of the main window: the grid's cells by their content, and a name
+// for every control that shows a picture or a sign instead of words. Nothing changes for the
+// eye.
+void NameForScreenReaders(TfrmSudoku& window);
