@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QRegularExpression>
 #include <functional>
+#include <memory>
 
 // The window as a screen reader reaches it. Qt passes accessibility events on only while a
 // screen reader listens, which never happens offscreen: the events themselves are checked on
@@ -85,7 +86,9 @@ TEST_F(AccessibleWindowTest, TheReadersFocusFollowsTheSelection) {
                           {Qt::Key_Home, {1, 0}},  {Qt::Key_Left, {1, 0}}, {Qt::Key_Up, {0, 0}}};
     GridCell from{0, 0};
     for (const Step& step : steps) {
-        SCOPED_TRACE(QTest::toString(step.key));
+        // QTest::toString hands over a string the caller must free.
+        const std::unique_ptr<char[]> keyName(QTest::toString(step.key));
+        SCOPED_TRACE(keyName.get());
         Press(step.key);
         ASSERT_EQ(Selection(), step.to);
         QAccessibleInterface* focused = Grid()->focusChild();
