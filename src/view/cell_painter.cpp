@@ -38,8 +38,15 @@ const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& v
     face.strong.setBold(true);
     const QFontMetrics metrics(face.plain);
     face.capHeight = metrics.capHeight();
-    for (std::size_t i = 0; i < view.alphabet.size() && i < face.advances.size(); ++i)
-        face.advances[i] = metrics.horizontalAdvance(QLatin1Char(view.alphabet[i]));
+    face.ascent = metrics.ascent();
+    for (std::size_t i = 0; i < view.alphabet.size() && i < face.advances.size(); ++i) {
+        const QString symbol(QLatin1Char(view.alphabet[i]));
+        face.advances[i] = metrics.horizontalAdvance(symbol);
+        face.plainTexts[i] = QStaticText(symbol);
+        face.plainTexts[i].prepare(QTransform(), face.plain);
+        face.strongTexts[i] = QStaticText(symbol);
+        face.strongTexts[i].prepare(QTransform(), face.strong);
+    }
     return face;
 }
 
@@ -65,9 +72,10 @@ void DrawNotes(QPainter& painter, const GridView& view, CellNotes notes, const Q
         const int right = rect.x() + rect.width() * (i % n + 1) / n;
         const int top = rect.y() + rect.height() * (i / n) / n;
         const int bottom = rect.y() + rect.height() * (i / n + 1) / n;
-        painter.drawText(QPoint(left + (right - left - face.advances[i]) / 2,
-                                top + (bottom - top + face.capHeight) / 2),
-                         QString(QLatin1Char(view.alphabet[i])));
+        // Static texts are placed by their top, one ascent above the baseline.
+        painter.drawStaticText(QPoint(left + (right - left - face.advances[i]) / 2,
+                                      top + (bottom - top + face.capHeight) / 2 - face.ascent),
+                               strong ? face.strongTexts[i] : face.plainTexts[i]);
         if (strong) {
             painter.setFont(face.plain);
             painter.setPen(kNoteColour);

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QRect>
+#include <QStaticText>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -64,7 +65,11 @@ struct CellFonts {
         QFont plain;
         QFont strong;
         int capHeight = 0;
+        int ascent = 0;
         std::array<int, kNotesSide> advances{}; // of each symbol, in alphabet order
+        // Each symbol laid out once, in both faces.
+        std::array<QStaticText, kNotesSide> plainTexts;
+        std::array<QStaticText, kNotesSide> strongTexts;
     };
     mutable NoteFace notes;
 };
