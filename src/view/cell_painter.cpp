@@ -33,7 +33,7 @@ const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& v
     // Capitals a little shorter than a place of the mini-grid, so that neighbours never touch.
     const int slot = cellHeight / view.boxSize;
     face.plain = fonts.entry;
-    face.plain.setPixelSize(std::max(4, slot * 4 / 3));
+    face.plain.setPixelSize(std::max(4, slot * 6 / 5));
     face.strong = face.plain;
     face.strong.setBold(true);
     const QFontMetrics metrics(face.plain);
