@@ -197,6 +197,13 @@ TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
     const GridCell open = FirstCell(false);
     Select(open);
     const auto notes = [&] { return Window->Game().NotesAt(open.row, open.column); };
+    const auto NoteItem = [&](char symbol) -> QAction* {
+        QMenu* submenu = MenuItem("Note della casella")->menu();
+        for (QAction* item : submenu->actions())
+            if (item->text() == QString(QLatin1Char(symbol)))
+                return item;
+        return nullptr;
+    };
     const struct {
         const char* step;
         std::function<void()> act;
@@ -211,7 +218,9 @@ TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
         {"3 noted", [&] { Press(Qt::Key_3); }, ' ', NoteBit(1) | NoteBit(3)},
         {"space clears the notes", [&] { Press(Qt::Key_Space); }, ' ', 0},
         {"7 noted", [&] { Press(Qt::Key_7); }, ' ', NoteBit(7)},
-        {"the box back to pen mode", [&] { Window->cbxMatita->click(); }, ' ', NoteBit(7)},
+        {"the menu's note item 9", [&] { NoteItem('9')->trigger(); }, ' ', NoteBit(7) | NoteBit(9)},
+        {"the box back to pen mode", [&] { Window->cbxMatita->click(); }, ' ',
+         NoteBit(7) | NoteBit(9)},
         {"C entered, its note gone", [&] { Press(Qt::Key_C); }, 'C', 0},
     };
     for (const auto& s : steps) {
