@@ -30,10 +30,11 @@ const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& v
     if (face.cellHeight == cellHeight)
         return face;
     face.cellHeight = cellHeight;
-    // Capitals a little shorter than a place of the mini-grid, so that neighbours never touch.
-    const int slot = cellHeight / view.boxSize;
+    // Capitals a little shorter than a place of the mini-grid, so that neighbours never touch:
+    // on the large grids every pixel counts.
+    const double slot = static_cast<double>(cellHeight) / view.boxSize;
     face.plain = fonts.entry;
-    face.plain.setPixelSize(std::max(4, slot * 6 / 5));
+    face.plain.setPixelSize(std::max(4, static_cast<int>(slot * 1.2)));
     face.strong = face.plain;
     face.strong.setBold(true);
     const QFontMetrics metrics(face.plain);

@@ -46,7 +46,7 @@ inline const QColor kEntryColour{0, 0, 0};
 inline const QColor kMarkColour{255, 0, 0}; // selection ellipse and conflict stroke
 inline const QColor kSeparatorColour{0, 0, 0};
 inline const QColor kGridLineColour{192, 192, 192};
-inline const QColor kNoteColour{128, 128, 128};
+inline const QColor kNoteColour{96, 96, 96}; // grey, yet dark enough for the small size
 inline const QColor kStrongNoteColour{0, 0, 0};
 inline const QColor kHighlightColour{255, 236, 150}; // a light tint under every colour of ink
 
