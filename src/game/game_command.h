@@ -11,4 +11,10 @@ enum class GameCommand {
     Checking,   // mark repeated symbols, or stop marking them
     HideTimer,  // hide the clock, or show it again
     Generate,   // a new puzzle
+    // The play comforts, during a game only.
+    PencilMode,     // keys note symbols instead of entering them, or enter them again
+    Highlight,      // tint the cells holding the selected cell's symbol, or stop
+    FillCandidates, // note in every open blank cell the symbols it can still take
+    Undo,           // take back the last change of the grid or the notes
+    Redo,           // do again what was taken back
 };

@@ -1,5 +1,5 @@
-// The game's life: start, generation with its retries, the transitions, entries, the hint and
-// the completion test after every stored entry.
+// The game's life: start, generation with its retries, the transitions, entries, the hint,
+// the completion test after every stored entry, and the notes with their undo and redo.
 #include "game/game_core.h"
 
 #include "bank/seed_bank.h"
@@ -16,6 +16,27 @@ constexpr int kRetries = 10;
 char LevelLetter(int levelIndex) {
     static constexpr char kLevels[] = {'E', 'M', 'A'};
     return levelIndex >= 0 && levelIndex <= 2 ? kLevels[levelIndex] : 'E';
+}
+
+std::uint16_t CellIndex(int row, int column) {
+    return static_cast<std::uint16_t>(row * kNotesSide + column);
+}
+
+// Calls visit(row, column) once for every other cell of the row, column and box of a cell.
+template <typename Visit> void ForEachPeer(int boxSize, int row, int column, Visit visit) {
+    const int side = boxSize * boxSize;
+    for (int i = 0; i < side; ++i) {
+        if (i != column)
+            visit(row, i);
+        if (i != row)
+            visit(i, column);
+    }
+    const int top = row - row % boxSize;
+    const int left = column - column % boxSize;
+    for (int r = top; r < top + boxSize; ++r)
+        for (int c = left; c < left + boxSize; ++c)
+            if (r != row && c != column)
+                visit(r, c);
 }
 
 } // namespace
@@ -35,6 +56,11 @@ bool GameCore::Available(GameCommand command) const {
         return true;
     case GameCommand::Hint:
     case GameCommand::HideTimer:
+    case GameCommand::PencilMode:
+    case GameCommand::Highlight:
+    case GameCommand::FillCandidates:
+    case GameCommand::Undo:
+    case GameCommand::Redo:
         return gameState_ == Playing;
     case GameCommand::Play:
     case GameCommand::ToggleView:
@@ -151,6 +177,16 @@ void GameCore::ResetPlayGrid() {
         for (int c = 0; c < side; ++c)
             if (puzzleGrid_[r][c] == ' ')
                 playGrid_[r][c] = ' ';
+    ForgetSteps();
+}
+
+void GameCore::ForgetSteps() {
+    notes_ = {};
+    history_.Clear();
+    if (pencilMode_) {
+        pencilMode_ = false;
+        emit pencilModeChanged();
+    }
 }
 
 GameCore::PlayOutcome GameCore::Play() {
@@ -166,6 +202,7 @@ GameCore::PlayOutcome GameCore::Play() {
         return PlayOutcome::Refused;
     // The start is known before it is announced, so the clock can count from it.
     playStart_ = host_.Now();
+    ForgetSteps();
     EnterState(Playing);
     return PlayOutcome::Started;
 }
@@ -220,8 +257,16 @@ void GameCore::PressKey(const GridKey& key, int row, int column) {
         return;
     switch (gameState_) {
     case Playing:
-        if (key.value && CellAccepts(row, column, *key.value))
-            StoreEntry(row, column, *key.value);
+        if (!key.value)
+            break;
+        if (!pencilMode_) {
+            if (CellAccepts(row, column, *key.value))
+                StoreEntry(row, column, *key.value);
+        } else if (*key.value == ' ') {
+            ClearNotes(row, column);
+        } else {
+            ToggleNote(*key.value, row, column);
+        }
         break;
     case NoPuzzle:
     case PuzzleView:
@@ -248,9 +293,129 @@ void GameCore::Hint(int row, int column) {
 }
 
 void GameCore::StoreEntry(int row, int column, char value) {
-    playGrid_[row][column] = value;
-    emit playGridChanged(row, column);
-    CheckCompletion();
+    const int index = value == ' ' ? -1 : SymbolIndex(value);
+    // A symbol takes the place of the cell's notes.
+    MoveStep step{{CellIndex(row, column), playGrid_[row][column], value,
+                   index >= 0 ? notes_[row][column] : 0}};
+    // A repeat is a mistake: the notes around it stay for when it is put right.
+    if (index >= 0 && !IsRepeated(*board_, value, row, column, playGrid_)) {
+        const CellNotes bit = NoteBit(index);
+        ForEachPeer(boxSize_, row, column, [&](int r, int c) {
+            if (notes_[r][c] & bit)
+                step.push_back({CellIndex(r, c), playGrid_[r][c], playGrid_[r][c], bit});
+        });
+    }
+    if (step.size() == 1 && step[0].oldValue == value && step[0].notesFlip == 0) {
+        // The same symbol again changes nothing to take back, but is still an entry.
+        emit playGridChanged(row, column);
+        CheckCompletion();
+        return;
+    }
+    MakeStep(std::move(step));
+}
+
+CellNotes GameCore::NotesAt(int row, int column) const {
+    if (row < 0 || column < 0 || row >= kNotesSide || column >= kNotesSide)
+        return 0;
+    return notes_[row][column];
+}
+
+int GameCore::SymbolIndex(char symbol) const {
+    const char upper =
+        symbol >= 'a' && symbol <= 'z' ? static_cast<char>(symbol - 'a' + 'A') : symbol;
+    const std::size_t at = SymbolAlphabet().find(upper);
+    return at == std::string::npos || symbol == ' ' ? -1 : static_cast<int>(at);
+}
+
+void GameCore::SetPencilMode(bool on) {
+    if (gameState_ == Playing)
+        pencilMode_ = on;
+    emit pencilModeChanged();
+}
+
+void GameCore::SetHighlighting(bool on) {
+    highlighting_ = on;
+    emit highlightingChanged();
+}
+
+void GameCore::ToggleNote(char symbol, int row, int column) {
+    const int index = SymbolIndex(symbol);
+    if (gameState_ != Playing || index < 0 || !IsOpenCell(row, column) ||
+        playGrid_[row][column] != ' ')
+        return;
+    MakeStep({{CellIndex(row, column), ' ', ' ', NoteBit(index)}});
+}
+
+void GameCore::ClearNotes(int row, int column) {
+    if (gameState_ != Playing || !IsOpenCell(row, column) || notes_[row][column] == 0)
+        return;
+    const char value = playGrid_[row][column];
+    MakeStep({{CellIndex(row, column), value, value, notes_[row][column]}});
+}
+
+void GameCore::FillCandidates() {
+    if (gameState_ != Playing || !board_)
+        return;
+    const int n = boxSize_;
+    const int side = n * n;
+    // What each row, column and box holds, once, rather than a look along each per cell.
+    std::array<CellNotes, kNotesSide> rows{};
+    std::array<CellNotes, kNotesSide> columns{};
+    std::array<CellNotes, kNotesSide> boxes{};
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c) {
+            const int index = SymbolIndex(playGrid_[r][c]);
+            if (index < 0)
+                continue;
+            rows[r] |= NoteBit(index);
+            columns[c] |= NoteBit(index);
+            boxes[r / n * n + c / n] |= NoteBit(index);
+        }
+    const CellNotes all = NoteBit(side) - 1;
+    MoveStep step;
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c) {
+            if (puzzleGrid_[r][c] != ' ' || playGrid_[r][c] != ' ')
+                continue;
+            const CellNotes candidates = all & ~(rows[r] | columns[c] | boxes[r / n * n + c / n]);
+            if (const CellNotes flip = notes_[r][c] ^ candidates)
+                step.push_back({CellIndex(r, c), ' ', ' ', flip});
+        }
+    if (!step.empty())
+        MakeStep(std::move(step));
+}
+
+void GameCore::Undo() {
+    if (gameState_ != Playing)
+        return;
+    if (const MoveStep* step = history_.Undo())
+        ApplyStep(*step, false);
+}
+
+void GameCore::Redo() {
+    if (gameState_ != Playing)
+        return;
+    if (const MoveStep* step = history_.Redo())
+        ApplyStep(*step, true);
+}
+
+void GameCore::MakeStep(MoveStep step) {
+    ApplyStep(history_.Record(std::move(step)), true);
+}
+
+void GameCore::ApplyStep(const MoveStep& step, bool forward) {
+    bool entry = false;
+    for (const CellChange& change : step) {
+        const int r = change.cell / kNotesSide;
+        const int c = change.cell % kNotesSide;
+        playGrid_[r][c] = forward ? change.newValue : change.oldValue;
+        notes_[r][c] ^= change.notesFlip;
+        entry = entry || change.oldValue != change.newValue;
+    }
+    const CellChange& first = step.front();
+    emit playGridChanged(first.cell / kNotesSide, first.cell % kNotesSide);
+    if (entry)
+        CheckCompletion();
 }
 
 // Any full grid without a repeat counts as solved, whatever the stored solution says.

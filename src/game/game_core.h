@@ -2,10 +2,12 @@
 
 #include "engine/cell_grid.h"
 #include "engine/tsd_board.h"
+#include "game/cell_notes.h"
 #include "game/game_command.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/grid_key.h"
+#include "game/move_history.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -40,6 +42,15 @@ public:
     const QDateTime& PlayStart() const { return playStart_; }
     bool Checking() const { return checking_; }       // repeated symbols are marked during a game
     bool TimerHidden() const { return timerHidden_; } // the clock is hidden during a game
+    // The player's notes, for the open blank cells of a game; none outside a game.
+    const NotesGrid& Notes() const { return notes_; }
+    CellNotes NotesAt(int row, int column) const;
+    bool PencilMode() const { return pencilMode_; }     // symbol keys toggle notes
+    bool Highlighting() const { return highlighting_; } // equal symbols are tinted
+    // The game's steps, for undo and redo.
+    const MoveHistory& History() const { return history_; }
+    // A symbol's place in the alphabet of the current size (letters in either case), or -1.
+    int SymbolIndex(char symbol) const;
 
     // Whether a command can run now.
     bool Available(GameCommand command) const;
@@ -82,6 +93,17 @@ public:
     // Names the solution's symbol for an open cell.
     void Hint(int row, int column);
 
+    // The play comforts: each acts only during a game with its grid on view.
+    void SetPencilMode(bool on);
+    void SetHighlighting(bool on);
+    // Notes `symbol` in an open blank cell, or takes the note away.
+    void ToggleNote(char symbol, int row, int column);
+    void ClearNotes(int row, int column);
+    // Every open blank cell gets as notes the symbols its row, column and box do not hold.
+    void FillCandidates();
+    void Undo();
+    void Redo();
+
 signals:
     // After every change of state, and after every generation attempt that reached the engine.
     void gameStateChanged();
@@ -91,6 +113,8 @@ signals:
     void playGridChanged(int row, int column);
     void checkingChanged();
     void timerHiddenChanged();
+    void pencilModeChanged();
+    void highlightingChanged();
 
 private:
     // One generation attempt; true when a new puzzle is in the grids.
@@ -106,6 +130,13 @@ private:
     // An open cell takes a blank or one of the board's symbols; a given refuses everything.
     bool CellAccepts(int row, int column, char value) const;
     void StoreEntry(int row, int column, char value);
+    // Notes, history and pencil mode as a game starts or ends.
+    void ForgetSteps();
+    // Applies a step forward (new values) or backward (old values), then announces it as an
+    // entry: repaint, and the completion test when an entry changed.
+    void ApplyStep(const MoveStep& step, bool forward);
+    // Records a step the player made and applies it.
+    void MakeStep(MoveStep step);
     void CheckCompletion();
 
     GameHost& host_;
@@ -120,4 +151,8 @@ private:
     bool checking_ = false;
     bool timerHidden_ = false;
     bool gridPrepared_ = false; // a grid has been cleared for a box size
+    NotesGrid notes_{};
+    MoveHistory history_;
+    bool pencilMode_ = false;
+    bool highlighting_ = false;
 };

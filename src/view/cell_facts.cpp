@@ -17,3 +17,17 @@ bool ShowsRepeat(const GridView& view, int row, int column) {
     return view.gameState == Playing && view.checking && symbol != ' ' && view.board &&
            IsRepeated(*view.board, symbol, row, column, view.playGrid);
 }
+
+CellNotes ShownNotes(const GridView& view, int row, int column) {
+    if (!view.notes || view.gameState != Playing || row >= kNotesSide || column >= kNotesSide ||
+        view.playGrid[row][column] != ' ')
+        return 0;
+    return (*view.notes)[row][column];
+}
+
+bool ShowsHighlight(const GridView& view, int row, int column) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
+    const char symbol = ShownSymbol(view, row, column);
+    return view.gameState == Playing && view.highlight != ' ' && symbol != ' ' &&
+           upper(symbol) == upper(view.highlight);
+}

@@ -14,3 +14,10 @@ char ShownSymbol(const GridView& view, int row, int column);
 // The cell's symbol is marked as repeated in its row, column or box: only during a game with
 // its grid on view and checking on.
 bool ShowsRepeat(const GridView& view, int row, int column);
+
+// The notes the cell shows: the player's notes of an open blank cell during a game with its
+// grid on view, none elsewhere.
+CellNotes ShownNotes(const GridView& view, int row, int column);
+
+// The cell is tinted: it shows the highlighted symbol (either case) during a game.
+bool ShowsHighlight(const GridView& view, int row, int column);

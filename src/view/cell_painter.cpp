@@ -4,10 +4,14 @@
 #include "view/cell_facts.h"
 
 #include <QPainter>
+#include <algorithm>
 
 GridView GridViewOf(const GameCore& game) {
-    return GridView{game.BoxSize(),      game.GameState(), game.PlayGrid(), game.PuzzleGrid(),
-                    game.SolutionGrid(), game.Board(),     game.Checking()};
+    GridView view{game.BoxSize(),      game.GameState(), game.PlayGrid(), game.PuzzleGrid(),
+                  game.SolutionGrid(), game.Board(),     game.Checking()};
+    view.notes = &game.Notes();
+    view.alphabet = game.SymbolAlphabet();
+    return view;
 }
 
 namespace {
@@ -16,6 +20,70 @@ QFont WithWeight(const QFont& font, bool bold) {
     face.setBold(bold);
     return face;
 }
+char Upper(char symbol) {
+    return symbol >= 'a' && symbol <= 'z' ? static_cast<char>(symbol - 'a' + 'A') : symbol;
+}
+
+const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& view,
+                                       int cellHeight) {
+    CellFonts::NoteFace& face = fonts.notes;
+    if (face.cellHeight == cellHeight)
+        return face;
+    face.cellHeight = cellHeight;
+    // Capitals a little shorter than a place of the mini-grid, so that neighbours never touch:
+    // on the large grids every pixel counts.
+    const double slot = static_cast<double>(cellHeight) / view.boxSize;
+    face.plain = fonts.entry;
+    face.plain.setPixelSize(std::max(4, static_cast<int>(slot * 1.2)));
+    face.strong = face.plain;
+    face.strong.setBold(true);
+    const QFontMetrics metrics(face.plain);
+    face.capHeight = metrics.capHeight();
+    face.ascent = metrics.ascent();
+    for (std::size_t i = 0; i < view.alphabet.size() && i < face.advances.size(); ++i) {
+        const QString symbol(QLatin1Char(view.alphabet[i]));
+        face.advances[i] = metrics.horizontalAdvance(symbol);
+        face.plainTexts[i] = QStaticText(symbol);
+        face.plainTexts[i].prepare(QTransform(), face.plain);
+        face.strongTexts[i] = QStaticText(symbol);
+        face.strongTexts[i].prepare(QTransform(), face.strong);
+    }
+    return face;
+}
+
+// Each symbol in its own place of a BoxSize x BoxSize mini-grid, in alphabet order, so a note
+// never moves when others come or go.
+void DrawNotes(QPainter& painter, const GridView& view, CellNotes notes, const QRect& rect,
+               const CellFonts& fonts) {
+    const CellFonts::NoteFace& face = NoteFaceFor(fonts, view, rect.height());
+    const int n = view.boxSize;
+    const int highlighted = static_cast<int>(view.alphabet.find(Upper(view.highlight)));
+    const bool anyStrong = view.highlight != ' ' && highlighted >= 0;
+    painter.setFont(face.plain);
+    painter.setPen(kNoteColour);
+    for (int i = 0; i < static_cast<int>(view.alphabet.size()); ++i) {
+        if (!(notes & NoteBit(i)))
+            continue;
+        const bool strong = anyStrong && i == highlighted;
+        if (strong) {
+            painter.setFont(face.strong);
+            painter.setPen(kStrongNoteColour);
+        }
+        const int left = rect.x() + rect.width() * (i % n) / n;
+        const int right = rect.x() + rect.width() * (i % n + 1) / n;
+        const int top = rect.y() + rect.height() * (i / n) / n;
+        const int bottom = rect.y() + rect.height() * (i / n + 1) / n;
+        // Static texts are placed by their top, one ascent above the baseline.
+        painter.drawStaticText(QPoint(left + (right - left - face.advances[i]) / 2,
+                                      top + (bottom - top + face.capHeight) / 2 - face.ascent),
+                               strong ? face.strongTexts[i] : face.plainTexts[i]);
+        if (strong) {
+            painter.setFont(face.plain);
+            painter.setPen(kNoteColour);
+        }
+    }
+}
+
 } // namespace
 
 CellFonts::CellFonts(const QFont& font)
@@ -30,7 +98,8 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
     const int bottom = rect.y() + rect.height();
 
     painter.save();
-    painter.fillRect(rect, Qt::white);
+    const bool tinted = ShowsHighlight(view, row, column);
+    painter.fillRect(rect, tinted ? kHighlightColour : QColor(Qt::white));
 
     const bool given = IsGivenCell(view, row, column);
     const QFontMetrics& metrics = given ? fonts.givenMetrics : fonts.entryMetrics;
@@ -40,6 +109,10 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
     const int dy = (bottom - top) / 2 - metrics.height() / 2;
 
     const bool playing = view.gameState == Playing;
+    if (const CellNotes notes = ShownNotes(view, row, column)) {
+        DrawNotes(painter, view, notes, rect, fonts);
+        painter.setFont(given ? fonts.given : fonts.entry);
+    }
     if (focused && playing) {
         painter.setPen(QPen(kMarkColour, 1));
         painter.setBrush(Qt::NoBrush);
@@ -51,7 +124,7 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
     if (symbol != ' ') {
         // Opaque, as the text cell is painted white behind the symbol.
         painter.setBackgroundMode(Qt::OpaqueMode);
-        painter.setBackground(Qt::white);
+        painter.setBackground(tinted ? kHighlightColour : QColor(Qt::white));
         painter.setPen(given ? kGivenColour : kEntryColour);
         painter.drawText(QPoint(left + dx, top + dy + metrics.ascent()),
                          QString(QLatin1Char(symbol)));

@@ -2,12 +2,16 @@
 
 #include "engine/cell_grid.h"
 #include "engine/tsd_board.h"
+#include "game/cell_notes.h"
 
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QRect>
+#include <QStaticText>
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 class GameCore;
 class QPainter;
@@ -25,6 +29,12 @@ struct GridView {
     const TsdBoard* board = nullptr; // conflicts are marked only when there is one
     bool checking = false;           // repeated symbols are marked
     int separatorWidth = kSeparatorWidth;
+    // The player's notes, drawn in the open blank cells during a game; none drawn without.
+    const NotesGrid* notes = nullptr;
+    std::string_view alphabet = {}; // the symbols of the size, in the notes' order
+    // The symbol whose cells are tinted and whose notes are drawn stronger; a blank for none.
+    // The screen sets it; the printed page leaves it off.
+    char highlight = ' ';
 };
 
 // The view of the game as it is now. It refers to the game's grids: paint while they live.
@@ -36,6 +46,9 @@ inline const QColor kEntryColour{0, 0, 0};
 inline const QColor kMarkColour{255, 0, 0}; // selection ellipse and conflict stroke
 inline const QColor kSeparatorColour{0, 0, 0};
 inline const QColor kGridLineColour{192, 192, 192};
+inline const QColor kNoteColour{96, 96, 96}; // grey, yet dark enough for the small size
+inline const QColor kStrongNoteColour{0, 0, 0};
+inline const QColor kHighlightColour{255, 236, 150}; // a light tint under every colour of ink
 
 // The two faces of the grid's font with their metrics, worked out once per repaint rather
 // than once per cell. Only the weight differs from the grid's font.
@@ -45,13 +58,28 @@ struct CellFonts {
     QFont entry;
     QFontMetrics givenMetrics;
     QFontMetrics entryMetrics;
+    // The small face of the notes, made for the first cell of a repaint that has notes: every
+    // cell of a repaint has the same size.
+    struct NoteFace {
+        int cellHeight = -1;
+        QFont plain;
+        QFont strong;
+        int capHeight = 0;
+        int ascent = 0;
+        std::array<int, kNotesSide> advances{}; // of each symbol, in alphabet order
+        // Each symbol laid out once, in both faces.
+        std::array<QStaticText, kNotesSide> plainTexts;
+        std::array<QStaticText, kNotesSide> strongTexts;
+    };
+    mutable NoteFace notes;
 };
 
 // Paints cell (row, column) into `rect`, whose right and bottom edges are exclusive
 // (rect.x() + rect.width() is the first pixel after the cell): white fill, the symbol of the
 // state's grid (givens blue and bold), the selection ellipse on the focused cell while
 // playing, the conflict stroke while playing with checking on, and the box separators along
-// the right and bottom edges. The painter comes back with its pen, brush and font as they
-// were.
+// the right and bottom edges; a tint under the highlighted symbol and the notes of an open
+// blank cell in their fixed places, when the view has them. The painter comes back with its pen,
+// brush and font as they were.
 void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, const QRect& rect,
                   bool focused, const CellFonts& fonts);

@@ -1,12 +1,35 @@
 #include "view/function_keys.h"
 
-std::optional<GameCommand> CommandForKey(int key, Qt::KeyboardModifiers held,
-                                         bool mouseButtonHeld) {
-    if (mouseButtonHeld || (held & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+namespace {
+
+std::optional<GameCommand> CommandForChord(int key, Qt::KeyboardModifiers held,
+                                           bool letterYIsSymbol) {
+    const Qt::KeyboardModifiers chord =
+        held & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key == Qt::Key_Z && chord == Qt::ControlModifier)
+        return GameCommand::Undo;
+    if (key == Qt::Key_Z && chord == (Qt::ControlModifier | Qt::ShiftModifier))
+        return GameCommand::Redo;
+    if (key == Qt::Key_Y && chord == Qt::ControlModifier && !letterYIsSymbol)
+        return GameCommand::Redo;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<GameCommand> CommandForKey(int key, Qt::KeyboardModifiers held, bool mouseButtonHeld,
+                                         bool letterYIsSymbol) {
+    if (mouseButtonHeld)
         return std::nullopt;
+    if (held & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+        return CommandForChord(key, held, letterYIsSymbol);
     switch (key) {
     case Qt::Key_F1:
         return GameCommand::Help;
+    case Qt::Key_F2:
+        return GameCommand::PencilMode;
+    case Qt::Key_F3:
+        return GameCommand::Highlight;
     case Qt::Key_F4:
         return GameCommand::Hint;
     case Qt::Key_F5:
@@ -21,6 +44,8 @@ std::optional<GameCommand> CommandForKey(int key, Qt::KeyboardModifiers held,
         return GameCommand::HideTimer;
     case Qt::Key_F10:
         return GameCommand::Generate;
+    case Qt::Key_F11:
+        return GameCommand::FillCandidates;
     default:
         return std::nullopt;
     }

@@ -5,7 +5,9 @@
 #include <Qt>
 #include <optional>
 
-// The command of a function key (a Qt::Key value), if it is one of the window's. A key is the
+// The command of a key (a Qt::Key value), if it is one of the window's. A function key is the
 // window's only while nothing else is held: no Shift, Ctrl or Alt (the keypad flag is not a
-// held key) and no mouse button.
-std::optional<GameCommand> CommandForKey(int key, Qt::KeyboardModifiers held, bool mouseButtonHeld);
+// held key) and no mouse button. Undo and redo are chords no symbol uses: Ctrl+Z undoes,
+// Ctrl+Shift+Z redoes, and so does Ctrl+Y where Y is not a symbol (`letterYIsSymbol` says).
+std::optional<GameCommand> CommandForKey(int key, Qt::KeyboardModifiers held, bool mouseButtonHeld,
+                                         bool letterYIsSymbol = false);

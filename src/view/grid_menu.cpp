@@ -38,3 +38,19 @@ std::vector<GridMenuItem> GridMenuItems(std::uint8_t gameState, const QString& a
     }
     return items;
 }
+
+std::vector<GridMenuItem> NotesMenuItems(const QString& alphabet, CellNotes cellNotes) {
+    std::vector<GridMenuItem> items;
+    items.push_back({GridMenuItemKind::Separator, QString()});
+    items.push_back({GridMenuItemKind::NotesSubmenu, kNotesMenuCaption});
+    for (qsizetype i = 0; i < alphabet.size(); ++i) {
+        const bool noted = (cellNotes & NoteBit(static_cast<int>(i))) != 0;
+        items.push_back({GridMenuItemKind::Note, QString(alphabet[i]), alphabet[i].toLatin1(),
+                         GameCommand::Play, noted});
+    }
+    items.push_back({GridMenuItemKind::ClearNotes, kClearNotesCaption});
+    items.push_back(CommandItem(GameCommand::FillCandidates, kFillCandidatesCaption));
+    items.push_back(CommandItem(GameCommand::Undo, kUndoCaption));
+    items.push_back(CommandItem(GameCommand::Redo, kRedoCaption));
+    return items;
+}

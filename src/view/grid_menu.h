@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/cell_notes.h"
 #include "game/game_command.h"
 
 #include <QString>
@@ -14,6 +15,11 @@ enum class GridMenuItemKind {
     Clear,    // enters a blank (N11Click)
     Checking, // flips error checking (N21Click)
     Command,  // runs the command, enabled while it is available
+    // The play comforts, after a separator during a game.
+    Separator,
+    NotesSubmenu, // the submenu holding the note items that follow
+    Note,         // toggles its tag's note in the selected cell; checked while noted
+    ClearNotes,   // clears the selected cell's notes
 };
 
 struct GridMenuItem {
@@ -21,6 +27,7 @@ struct GridMenuItem {
     QString caption;
     char tag = 0;
     GameCommand command = GameCommand::Play;
+    bool checked = false; // a note item: the symbol is noted
     friend bool operator==(const GridMenuItem&, const GridMenuItem&) = default;
 };
 
@@ -28,3 +35,7 @@ struct GridMenuItem {
 // current size and whether checking is on; none for states without a menu.
 std::vector<GridMenuItem> GridMenuItems(std::uint8_t gameState, const QString& alphabet,
                                         bool checking);
+
+// The items a game adds after the others: a separator, the selected cell's notes as checkable
+// symbols, clearing them, filling in candidates, undo and redo.
+std::vector<GridMenuItem> NotesMenuItems(const QString& alphabet, CellNotes cellNotes);

@@ -12,6 +12,14 @@ inline const QString kCheckingCaption = QStringLiteral("Controllo attivo [F8]");
 inline const QString kCheckingOffMenuCaption = QStringLiteral("Disattiva controllo [F8]");
 inline const QString kHideTimerCaption = QStringLiteral("Nascondi timer [F9]");
 inline const QString kHintCaption = QStringLiteral("Suggerimento! [F4]");
+// The play comforts: a check box each in the game panel, and the grid's menu.
+inline const QString kPencilCaption = QStringLiteral("Note a matita [F2]");
+inline const QString kHighlightCaption = QStringLiteral("Evidenzia uguali [F3]");
+inline const QString kNotesMenuCaption = QStringLiteral("Note della casella");
+inline const QString kClearNotesCaption = QStringLiteral("Cancella le note");
+inline const QString kFillCandidatesCaption = QStringLiteral("Inserisci i candidati [F11]");
+inline const QString kUndoCaption = QStringLiteral("Annulla [Ctrl+Z]");
+inline const QString kRedoCaption = QStringLiteral("Ripeti [Ctrl+Maiusc+Z]");
 
 // The two button texts a game state sets; none where the state leaves them as they are.
 struct StateCaptions {

@@ -13,9 +13,12 @@ struct GridMenuHandlers {
     std::function<void(QAction* item)> enter;       // a symbol or the clear item: its tag
     std::function<void()> toggleChecking;           // the checking item
     std::function<QAction*(GameCommand)> actionFor; // the action that runs a command
+    std::function<void(QAction* item)> toggleNote;  // a note item: its tag
+    std::function<void()> clearNotes;
 };
 
-// Fills `menu` afresh with `items`. A command item keeps its own caption but is enabled exactly
-// as the command's action is, and runs the action only while it is enabled.
+// Fills `menu` afresh with `items`; the note items go into a submenu under their caption. A command
+// item keeps its own caption but is enabled exactly as the command's action is, and runs the action
+// only while it is enabled.
 void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
                   const GridMenuHandlers& handlers);

@@ -75,6 +75,9 @@ void BuildActions(TfrmSudoku& w) {
     w.ActPlay = make("ActPlay", QStringLiteral("Gioca"));
     w.ActSuggerisci = make("ActSuggerisci", kHintCaption);
     w.ActHelp = make("ActHelp", QStringLiteral("Guida [F1]"));
+    w.ActCandidati = make("ActCandidati", kFillCandidatesCaption);
+    w.ActAnnulla = make("ActAnnulla", kUndoCaption);
+    w.ActRipeti = make("ActRipeti", kRedoCaption);
 }
 
 void BuildTopArea(TfrmSudoku& w, QWidget* client) {
@@ -143,8 +146,9 @@ void BuildBottomBar(TfrmSudoku& w, QWidget* client) {
     const QRect inside =
         w.btnHelp->style()->subElementRect(QStyle::SE_PushButtonContents, &face, w.btnHelp);
     const QSize iconSize = QSize(46, 43).scaled(inside.size(), Qt::KeepAspectRatio);
-    w.btnHelp->setIcon(QIcon(QPixmap::fromImage(DrawHelpButtonPicture())
-                                 .scaled(iconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    w.btnHelp->setIcon(
+        QIcon(QPixmap::fromImage(DrawHelpButtonPicture())
+                  .scaled(iconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     w.btnHelp->setIconSize(iconSize);
 
     w.cxLabel3 = StaticText(w.Panel3, "cxLabel3", QStringLiteral("Officina Caselio"),
@@ -205,7 +209,9 @@ void BuildRightColumn(TfrmSudoku& w, QWidget* client) {
     stack->addWidget(w.pnlButtons);
 
     w.pnlGameOn = Named(new BevelPanel(w.pnlRight, true), "pnlGameOn");
-    w.pnlGameOn->setFixedHeight(184);
+    // Grown downward for the two boxes of the play comforts, as far as the window's height
+    // allows with the layout panel below.
+    w.pnlGameOn->setFixedHeight(194);
     auto check = [&w](const char* name, const QString& caption, const QRect& geometry) {
         auto* box = Named(new QCheckBox(caption, w.pnlGameOn), name);
         box->setGeometry(geometry);
@@ -222,6 +228,8 @@ void BuildRightColumn(TfrmSudoku& w, QWidget* client) {
     w.cbxControllo = check("cbxControllo", kCheckingCaption, {18, 88, 190, 17});
     w.cxButton1 =
         button(new ActionButton(w.ActSuggerisci, w.pnlGameOn), "cxButton1", {18, 112, 190, 33});
+    w.cbxMatita = check("cbxMatita", kPencilCaption, {18, 150, 200, 17});
+    w.cbxEvidenzia = check("cbxEvidenzia", kHighlightCaption, {18, 171, 200, 17});
     stack->addWidget(w.pnlGameOn);
     stack->addStretch(1);
 

@@ -15,6 +15,7 @@
 #include "view/cell_input.h"
 #include "view/cell_painter.h"
 #include "view/function_keys.h"
+#include "view/grid_menu.h"
 #include "view/grid_painter.h"
 #include "view/grid_sizing.h"
 #include "view/state_captions.h"
@@ -56,6 +57,16 @@ void TfrmSudoku::ConnectHandlers() {
     // The two boxes tell the game; the game's answer comes back through its signals.
     connect(cbxControllo, &QCheckBox::clicked, &Core, &GameCore::SetChecking);
     connect(cbxHideTimer, &QCheckBox::clicked, &Core, &GameCore::SetTimerHidden);
+    connect(cbxMatita, &QCheckBox::clicked, &Core, &GameCore::SetPencilMode);
+    connect(cbxEvidenzia, &QCheckBox::clicked, &Core, &GameCore::SetHighlighting);
+    connect(ActCandidati, &QAction::triggered, &Core, &GameCore::FillCandidates);
+    connect(ActAnnulla, &QAction::triggered, &Core, &GameCore::Undo);
+    connect(ActRipeti, &QAction::triggered, &Core, &GameCore::Redo);
+    // The notes items show the selected cell's notes as the menu opens.
+    connect(popm1, &QMenu::aboutToShow, this, [this] {
+        if (Core.GameState() == Playing)
+            BuildGridMenu(Playing);
+    });
     connect(cbgLivello, &RadioGroup::clicked, this, &TfrmSudoku::cbgLivelloClick);
     connect(btnFontPiu, &QPushButton::clicked, this, &TfrmSudoku::btnFontPiuClick);
     connect(btnFontMeno, &QPushButton::clicked, this, &TfrmSudoku::btnFontMenoClick);
@@ -73,6 +84,13 @@ void TfrmSudoku::ConnectHandlers() {
     connect(&Core, &GameCore::playGridChanged, sg1->viewport(), qOverload<>(&QWidget::update));
     connect(&Core, &GameCore::checkingChanged, this, &TfrmSudoku::cbxControlloClick);
     connect(&Core, &GameCore::timerHiddenChanged, this, &TfrmSudoku::cbxHideTimerClick);
+    connect(&Core, &GameCore::pencilModeChanged, this, &TfrmSudoku::cbxMatitaClick);
+    connect(&Core, &GameCore::highlightingChanged, this, &TfrmSudoku::cbxEvidenziaClick);
+    // The tint follows the selection.
+    connect(sg1, &DrawGrid::currentCellChanged, this, [this] {
+        if (Core.Highlighting())
+            sg1->viewport()->update();
+    });
 }
 
 QAction* TfrmSudoku::ActionFor(GameCommand command) const {
@@ -89,8 +107,16 @@ QAction* TfrmSudoku::ActionFor(GameCommand command) const {
         return ActPrint;
     case GameCommand::Generate:
         return ActGenera;
+    case GameCommand::FillCandidates:
+        return ActCandidati;
+    case GameCommand::Undo:
+        return ActAnnulla;
+    case GameCommand::Redo:
+        return ActRipeti;
     case GameCommand::Checking:
     case GameCommand::HideTimer:
+    case GameCommand::PencilMode:
+    case GameCommand::Highlight:
         break; // check boxes, not actions
     }
     return nullptr;
@@ -117,7 +143,8 @@ void TfrmSudoku::ActGeneraExecute() {
 }
 
 void TfrmSudoku::ApplyGameState() {
-    for (QAction* action : {ActGenera, ActPrint, ActToggleView, ActPlay, ActSuggerisci})
+    for (QAction* action : {ActGenera, ActPrint, ActToggleView, ActPlay, ActSuggerisci,
+                            ActCandidati, ActAnnulla, ActRipeti})
         action->setEnabled(false);
     Clock1->hide();
     pnlGameOn->hide();
@@ -145,7 +172,7 @@ void TfrmSudoku::ApplyGameState() {
         btnPlay->setText(*captions.play);
     for (const GameCommand command :
          {GameCommand::Generate, GameCommand::Print, GameCommand::ToggleView, GameCommand::Play,
-          GameCommand::Hint})
+          GameCommand::Hint, GameCommand::FillCandidates, GameCommand::Undo, GameCommand::Redo})
         ActionFor(command)->setEnabled(Core.Available(command));
     cbg1->setEnabled(Core.Available(GameCommand::Generate));
     cbgLivello->setEnabled(Core.Available(GameCommand::Generate));
@@ -177,6 +204,19 @@ void TfrmSudoku::cbxControlloClick() {
         BuildGridMenu(Playing);
 }
 
+void TfrmSudoku::cbxMatitaClick() {
+    cbxMatita->setChecked(Core.PencilMode());
+    FocusGridIfShown();
+}
+
+void TfrmSudoku::cbxEvidenziaClick() {
+    cbxEvidenzia->setChecked(Core.Highlighting());
+    if (GridShown()) {
+        sg1->viewport()->update();
+        sg1->setFocus();
+    }
+}
+
 // The clock was hidden or shown, by the box or F9, or the game panel came back.
 void TfrmSudoku::cbxHideTimerClick() {
     cbxHideTimer->setChecked(Core.TimerHidden());
@@ -189,7 +229,8 @@ void TfrmSudoku::cbxHideTimerClick() {
 
 bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
     const std::optional<GameCommand> command =
-        CommandForKey(key.key(), key.modifiers(), QApplication::mouseButtons() != Qt::NoButton);
+        CommandForKey(key.key(), key.modifiers(), QApplication::mouseButtons() != Qt::NoButton,
+                      Core.SymbolIndex('Y') >= 0);
     if (!command || !Core.Available(*command))
         return false;
     switch (*command) {
@@ -198,6 +239,12 @@ bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
         break;
     case GameCommand::HideTimer:
         Core.SetTimerHidden(!Core.TimerHidden());
+        break;
+    case GameCommand::PencilMode:
+        Core.SetPencilMode(!Core.PencilMode());
+        break;
+    case GameCommand::Highlight:
+        Core.SetHighlighting(!Core.Highlighting());
         break;
     default:
         ActionFor(*command)->trigger();
@@ -264,8 +311,12 @@ void TfrmSudoku::ActHelpExecute() {
 // ---- The grid: drawing, keys, mouse, its menu and the hint ----
 
 void TfrmSudoku::sg1DrawCell(QPainter& painter, std::optional<GridCell> focused) {
+    GridView view = GridViewOf(Core);
+    // The tint is the screen's: the printed page never shows it.
+    if (Core.Highlighting())
+        view.highlight = Core.PlayGrid()[sg1->currentRow()][sg1->currentColumn()];
     // The grid has already set the painter to its own font.
-    PaintGrid(painter, GridViewOf(Core), sg1->cellGeometry(), focused, painter.font());
+    PaintGrid(painter, view, sg1->cellGeometry(), focused, painter.font());
 }
 
 void TfrmSudoku::sg1KeyDown(QKeyEvent& key) {
@@ -291,16 +342,28 @@ void TfrmSudoku::BuildGridMenu(std::uint8_t state) {
     handlers.enter = [this](QAction* item) { N11Click(item); };
     handlers.toggleChecking = [this] { N21Click(); };
     handlers.actionFor = [this](GameCommand command) { return ActionFor(command); };
-    FillGridMenu(
-        *popm1,
-        GridMenuItems(state, QString::fromStdString(Core.SymbolAlphabet()), Core.Checking()),
-        handlers);
+    handlers.toggleNote = [this](QAction* item) { NoteItemClick(item); };
+    handlers.clearNotes = [this] { Core.ClearNotes(sg1->currentRow(), sg1->currentColumn()); };
+    const QString alphabet = QString::fromStdString(Core.SymbolAlphabet());
+    std::vector<GridMenuItem> items = GridMenuItems(state, alphabet, Core.Checking());
+    if (state == Playing) {
+        const auto notes =
+            NotesMenuItems(alphabet, Core.NotesAt(sg1->currentRow(), sg1->currentColumn()));
+        items.insert(items.end(), notes.begin(), notes.end());
+    }
+    FillGridMenu(*popm1, items, handlers);
 }
 
 void TfrmSudoku::N11Click(QAction* item) {
     if (item)
         Core.EnterFromMenu(static_cast<char>(item->data().toInt()), sg1->currentRow(),
                            sg1->currentColumn());
+}
+
+void TfrmSudoku::NoteItemClick(QAction* item) {
+    if (item)
+        Core.ToggleNote(static_cast<char>(item->data().toInt()), sg1->currentRow(),
+                        sg1->currentColumn());
 }
 
 void TfrmSudoku::N21Click() {

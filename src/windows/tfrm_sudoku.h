@@ -66,6 +66,9 @@ public:
     SegmentClock* Clock1;
     QCheckBox* cbxControllo;
     ActionButton* cxButton1;
+    // The play comforts' boxes, below the design's controls of the game panel.
+    QCheckBox* cbxMatita;
+    QCheckBox* cbxEvidenzia;
     BevelPanel* pnlLayout;
     QLabel* StaticText3;
     QLabel* StaticText4;
@@ -82,6 +85,10 @@ public:
     QAction* ActPlay;
     QAction* ActSuggerisci;
     QAction* ActHelp;
+    // The play comforts' actions, for the grid's menu.
+    QAction* ActCandidati;
+    QAction* ActAnnulla;
+    QAction* ActRipeti;
 
     // The desktop, as handed in.
     const DesktopServices Services;
@@ -102,6 +109,9 @@ public:
     void ActToggleViewExecute();
     void cbxControlloClick();
     void cbxHideTimerClick();
+    // The pencil mode or the highlighting changed, by its box, its key or a new game.
+    void cbxMatitaClick();
+    void cbxEvidenziaClick();
     void cbgLivelloClick() {}
     // The window's key preview; true when the key was acted on and consumed.
     bool FormKeyDown(QKeyEvent& key);
@@ -120,6 +130,8 @@ public:
     void BuildGridMenu(std::uint8_t state);
     void N11Click(QAction* item);
     void N21Click();
+    // A note item of the grid's menu: toggles its symbol's note in the selected cell.
+    void NoteItemClick(QAction* item);
     void ActSuggerisciExecute();
     // Sets the grid up for a new shape, the window first when the box size is new.
     void PrepareGrid(std::int32_t boxSize, bool newBoxSize);

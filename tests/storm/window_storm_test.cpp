@@ -1,6 +1,8 @@
 // A storm of random input through the real main window. Whatever the player does, the game's
 // data must stay consistent: a known state, givens untouched, the puzzle fixed during a game,
-// only symbols of the current size in the player's grid, and a grid shaped like the board.
+// only symbols of the current size in the player's grid, and a grid shaped like the board;
+// notes only in open blank cells, undo then redo changing nothing, and undoing every step
+// giving the puzzle back.
 //
 // CASELIO_STORM_SEED and CASELIO_STORM_EVENTS override the fixed seed and the event count.
 // The seed drives the events and the game's own random stream alike, so a printed seed
@@ -170,8 +172,14 @@ protected:
     void oneEvent() {
         now = now.addMSecs(pick(5000));
         const int roll = pick(100);
-        if (roll < 18) {
+        if (roll < 15) {
             key(kFunctionKeys[pick(12)], pick(3) == 0 ? kModifiers[pick(4)] : Qt::NoModifier);
+        } else if (roll < 18) {
+            // Undo and redo, Ctrl+Y among them, with a stray Alt now and then.
+            const Qt::KeyboardModifiers chords[] = {Qt::ControlModifier,
+                                                    Qt::ControlModifier | Qt::ShiftModifier,
+                                                    Qt::ControlModifier | Qt::AltModifier};
+            key(pick(4) == 0 ? Qt::Key_Y : Qt::Key_Z, chords[pick(3)]);
         } else if (roll < 25) {
             key(Qt::Key_F10); // new puzzles often, so every size gets played
         } else if (roll < 50) {
@@ -197,7 +205,9 @@ protected:
         } else if (roll < 94) {
             clickIfVisible(pick(2) ? window->btnFontPiu : window->btnFontMeno);
         } else if (roll < 97) {
-            clickIfVisible(pick(2) ? window->cbxControllo : window->cbxHideTimer);
+            QCheckBox* boxes[] = {window->cbxControllo, window->cbxHideTimer, window->cbxMatita,
+                                  window->cbxEvidenzia};
+            clickIfVisible(boxes[pick(4)]);
         } else if (roll < 99) {
             pickSize();
         } else {
@@ -248,6 +258,46 @@ protected:
             solutionAtStart = w.Game().SolutionGrid();
         }
         wasInGame = inGame;
+        return brokenNotesRule();
+    }
+
+    // The notes and the steps: notes only in open blank cells; undo then redo changes
+    // nothing; now and then, undoing every step gives the puzzle back, and redoing them all
+    // the game as it was.
+    std::string brokenNotesRule() {
+        const GameCore& game = window->Game();
+        const int side = game.BoxSize() * game.BoxSize();
+        for (int r = 0; r < kNotesSide; ++r)
+            for (int c = 0; c < kNotesSide; ++c) {
+                const CellNotes notes = game.NotesAt(r, c);
+                if (notes == 0)
+                    continue;
+                if (!IsGameRunning(game.GameState()) || r >= side || c >= side ||
+                    game.PuzzleGrid()[r][c] != ' ' || game.PlayGrid()[r][c] != ' ' ||
+                    notes >= NoteBit(side))
+                    return "notes at " + std::to_string(r) + "," + std::to_string(c);
+            }
+        if (game.GameState() != Playing || !game.History().CanUndo())
+            return "";
+        const CellGrid grid = game.PlayGrid();
+        const NotesGrid notes = game.Notes();
+        const bool couldRedo = game.History().CanRedo();
+        window->ActAnnulla->trigger();
+        window->ActRipeti->trigger();
+        if (game.PlayGrid() != grid || game.Notes() != notes ||
+            game.History().CanRedo() != couldRedo)
+            return "undo then redo changed the game";
+        if (++checks % 499 != 0)
+            return "";
+        int steps = 0;
+        for (; game.History().CanUndo(); ++steps)
+            window->ActAnnulla->trigger();
+        if (game.PlayGrid() != game.PuzzleGrid() || game.Notes() != NotesGrid{})
+            return "undoing every step left more than the puzzle";
+        for (int i = 0; i < steps; ++i)
+            window->ActRipeti->trigger();
+        if (game.PlayGrid() != grid || game.Notes() != notes)
+            return "redoing every step did not give the game back";
         return "";
     }
 
@@ -261,6 +311,7 @@ protected:
     std::optional<ConfirmAnswer> lastAnswer;
     std::string closeFault;
     bool wasInGame = false;
+    std::uint64_t checks = 0; // undo-everything checks are spaced by this count
     CellGrid puzzleAtStart = MakeCellGrid();
     CellGrid solutionAtStart = MakeCellGrid();
 };

@@ -337,6 +337,77 @@ TEST_P(GridPixels, ScrolledPartMatchesTheWholeGrid) {
     }
 }
 
+// Each note has its own place, a BoxSize x BoxSize mini-grid of the cell in alphabet order,
+// at the smallest and the largest zoom; with no note and no highlight nothing changes.
+TEST_P(GridPixels, NotesSitInTheirPlacesAndNoNoteChangesNothing) {
+    const int n = GetParam();
+    for (int points : {kMinGridFontPoints, kMaxGridFontPoints}) {
+        SCOPED_TRACE(points);
+        const Game game(n, points);
+        const std::string alphabet(AlphabetFor(n));
+        const GridCell open = game.FirstOpen();
+        const QRect rect = Cell(game, open);
+        NotesGrid notes{};
+        GridView view = game.View(4, false);
+        view.alphabet = alphabet;
+        view.notes = &notes;
+        const QImage plain = game.Render(4, false);
+        QImage image(plain.size(), QImage::Format_RGB32);
+        const auto render = [&] {
+            image.fill(kBackdrop);
+            QPainter painter(&image);
+            PaintGrid(painter, view, game.layout.Cells(), std::nullopt, game.font);
+        };
+        render();
+        ASSERT_EQ(image, plain);
+        for (int i : {0, n - 1, n * n / 2, n * n - n, n * n - 1}) {
+            SCOPED_TRACE(i);
+            notes[open.row][open.column] = NoteBit(i);
+            render();
+            const QRect place(rect.x() + rect.width() * (i % n) / n,
+                              rect.y() + rect.height() * (i / n) / n, rect.width() / n,
+                              rect.height() / n);
+            const auto grey = [](QRgb p) { return p != kWhite; };
+            // Ink inside its place, none elsewhere in the cell (a pixel of anti-aliasing
+            // around it allowed).
+            EXPECT_GT(Count(image, place, grey), 0);
+            EXPECT_EQ(Count(image, rect, grey),
+                      Count(image, place.adjusted(-1, -1, 1, 1) & rect, grey));
+            // Grey, lighter than the symbols' black.
+            EXPECT_EQ(Count(image, rect, [](QRgb p) { return qGreen(p) < 96; }), 0);
+        }
+    }
+}
+
+// The tint lies under every cell of the selected symbol, givens and entries alike, and under
+// nothing else; the givens stay blue over it.
+TEST_P(GridPixels, HighlightTintsTheCellsOfTheSymbolOnly) {
+    Game game(GetParam());
+    const GridCell given = game.FirstGiven();
+    const char symbol = game.puzzle[given.row][given.column];
+    const GridCell open = game.FirstOpen();
+    game.play[open.row][open.column] = symbol;
+    GridView view = game.View(4, false);
+    for (const char highlight : {symbol, ' '}) {
+        view.highlight = highlight;
+        QImage image(GridExtent(game.layout.Cells()), QImage::Format_RGB32);
+        QPainter painter(&image);
+        PaintGrid(painter, view, game.layout.Cells(), std::nullopt, game.font);
+        painter.end();
+        const QRgb tint = kHighlightColour.rgb();
+        for (int r = 0; r < game.Side(); ++r)
+            for (int c = 0; c < game.Side(); ++c) {
+                const QRect rect = Cell(game, {r, c}).adjusted(2, 2, -2, -2);
+                const bool tinted = highlight != ' ' && game.play[r][c] == symbol;
+                ASSERT_EQ(Count(image, rect, [&](QRgb p) { return p == tint; }) > 0, tinted)
+                    << r << "," << c;
+                if (tinted && game.puzzle[r][c] != ' ') {
+                    EXPECT_GT(Count(image, rect, IsBlueInk), 0);
+                }
+            }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllSizes, GridPixels, ::testing::Values(3, 4, 5));
 
 TEST(DrawGridCell, LeavesThePainterAsItWas) {

@@ -15,12 +15,16 @@ struct Position {
         play = puzzle;
     }
     GridView View(std::uint8_t state, bool checking) const {
-        return GridView{3, state, play, puzzle, solution, &board, checking, 3};
+        GridView view{3, state, play, puzzle, solution, &board, checking, 3};
+        view.notes = &notes;
+        view.alphabet = "123456789";
+        return view;
     }
     TsdBoard board;
     CellGrid play = MakeCellGrid();
     CellGrid puzzle = MakeCellGrid();
     CellGrid solution = MakeCellGrid();
+    NotesGrid notes{};
 };
 
 TEST(CellSpeech, SaysWhatThePainterShowsInOneRegularForm) {
@@ -45,12 +49,18 @@ TEST(CellSpeech, SaysWhatThePainterShowsInOneRegularForm) {
         {SolutionView, false, ' ', 0, 0, "riga 1, colonna 1: 1"},
         {NoPuzzle, false, ' ', 0, 1, "riga 1, colonna 2: 2, iniziale"},
         {SolutionView, false, ' ', 2, 8, "riga 3, colonna 9: 6, iniziale"},
+        // The open cell holds the notes 1, 4 and 7: said in a game, after "vuota", and only
+        // while the cell is blank.
+        {Playing, false, ' ', 0, 0, "riga 1, colonna 1: vuota, note 1 4 7"},
+        {Playing, false, '3', 0, 0, "riga 1, colonna 1: 3"},
+        {PlayingSolutionView, false, ' ', 0, 0, "riga 1, colonna 1: 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "state " << int(c.state) << ", entry '" << c.entry
                                         << "', row " << c.row << ", column " << c.column);
         Position position;
         position.play[0][0] = c.entry;
+        position.notes[0][0] = NoteBit(0) | NoteBit(3) | NoteBit(6);
         EXPECT_EQ(CellSpeech(position.View(c.state, c.checking), c.row, c.column).toStdString(),
                   c.expected);
     }

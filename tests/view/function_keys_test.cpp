@@ -11,8 +11,8 @@ const struct {
     std::optional<GameCommand> command;
 } kKeys[] = {
     {Qt::Key_F1, GameCommand::Help},
-    {Qt::Key_F2, std::nullopt},
-    {Qt::Key_F3, std::nullopt},
+    {Qt::Key_F2, GameCommand::PencilMode},
+    {Qt::Key_F3, GameCommand::Highlight},
     {Qt::Key_F4, GameCommand::Hint},
     {Qt::Key_F5, GameCommand::Play},
     {Qt::Key_F6, GameCommand::ToggleView},
@@ -20,7 +20,7 @@ const struct {
     {Qt::Key_F8, GameCommand::Checking},
     {Qt::Key_F9, GameCommand::HideTimer},
     {Qt::Key_F10, GameCommand::Generate},
-    {Qt::Key_F11, std::nullopt},
+    {Qt::Key_F11, GameCommand::FillCandidates},
     {Qt::Key_F12, std::nullopt},
     {Qt::Key_A, std::nullopt},
     {Qt::Key_Escape, std::nullopt},
@@ -43,6 +43,32 @@ TEST(FunctionKeys, ShiftCtrlAltOrAMouseButtonMakeEveryKeyPassOn) {
                 << k.key << " with " << held.toInt();
         EXPECT_EQ(CommandForKey(k.key, Qt::NoModifier, true), std::nullopt) << k.key;
     }
+}
+
+// Undo and redo are chords of letters no size uses, and Ctrl+Y only where Y is no symbol.
+TEST(FunctionKeys, UndoAndRedoChordsOnlyAsWritten) {
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const struct {
+        int key;
+        Qt::KeyboardModifiers held;
+        bool mouse;
+        bool letterYIsSymbol;
+        std::optional<GameCommand> command;
+    } chords[] = {
+        {Qt::Key_Z, ctrl, false, false, GameCommand::Undo},
+        {Qt::Key_Z, ctrl | Qt::KeypadModifier, false, true, GameCommand::Undo},
+        {Qt::Key_Z, ctrl | Qt::ShiftModifier, false, true, GameCommand::Redo},
+        {Qt::Key_Y, ctrl, false, false, GameCommand::Redo},
+        {Qt::Key_Y, ctrl, false, true, std::nullopt},
+        {Qt::Key_Z, Qt::NoModifier, false, false, std::nullopt},
+        {Qt::Key_Z, Qt::ShiftModifier, false, false, std::nullopt},
+        {Qt::Key_Z, ctrl | Qt::AltModifier, false, false, std::nullopt},
+        {Qt::Key_Z, ctrl, true, false, std::nullopt},
+        {Qt::Key_F2, ctrl, false, false, std::nullopt},
+    };
+    for (const auto& c : chords)
+        EXPECT_EQ(CommandForKey(c.key, c.held, c.mouse, c.letterYIsSymbol), c.command)
+            << c.key << " with " << c.held.toInt() << (c.mouse ? " and a button" : "");
 }
 
 } // namespace

@@ -82,3 +82,26 @@ TEST(GridMenu, CheckingItemFollowsTheCheckingSetting) {
 }
 
 } // namespace
+
+// The comforts' items: a separator, the notes submenu with one checkable item per symbol,
+// ticked exactly where the cell has the note, then clearing, filling, undo and redo.
+TEST(GridMenu, NotesItemsTickTheCellsNotes) {
+    const auto items = NotesMenuItems(kSixteen, NoteBit(0) | NoteBit(10) | NoteBit(15));
+    ASSERT_EQ(items.size(), 2u + 16u + 4u);
+    EXPECT_EQ(items[0].kind, Kind::Separator);
+    EXPECT_EQ(items[1].kind, Kind::NotesSubmenu);
+    QString ticked;
+    for (int i = 0; i < 16; ++i) {
+        const GridMenuItem& item = items[2 + i];
+        EXPECT_EQ(item.kind, Kind::Note);
+        EXPECT_EQ(item.tag, kSixteen[i].toLatin1());
+        if (item.checked)
+            ticked += item.caption;
+    }
+    EXPECT_EQ(ticked, "0AF");
+    const std::vector<GridMenuItem> tail(items.end() - 4, items.end());
+    EXPECT_EQ(tail[0].kind, Kind::ClearNotes);
+    EXPECT_EQ(tail[1].command, GameCommand::FillCandidates);
+    EXPECT_EQ(tail[2].command, GameCommand::Undo);
+    EXPECT_EQ(tail[3].command, GameCommand::Redo);
+}

@@ -95,7 +95,12 @@ Outcome ExpectedPlain(GameStateValue state, Qt::Key key) {
         e.generated = !game;
         e.state = game ? state : PuzzleView;
         break;
-    default: // F2, F3, F11, F12 are not used
+    case Qt::Key_F2: // the play comforts: pencil mode, highlighting, filling in candidates
+    case Qt::Key_F3:
+    case Qt::Key_F11:
+        e.reachedControl = state != 4;
+        break;
+    default: // F12 is not used
         e.reachedControl = true;
         break;
     }

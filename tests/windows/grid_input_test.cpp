@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QKeySequence>
+#include <functional>
 
 // A real key press reaches the grid through the window's key preview, lands in the selected
 // cell and leaves the selection where it is; a refused one changes nothing.
@@ -75,7 +76,14 @@ TEST_F(GridWindowTest, MenuOfEachStateCaptionByCaption) {
     game << "Controllo attivo [F8]"
          << "Suggerimento! [F4]"
          << "Abbandona gioco [F5]"
-         << "Mostra soluzione [F6]";
+         << "Mostra soluzione [F6]"
+         // The play comforts after a separator, the notes in their submenu.
+         << ""
+         << "Note della casella"
+         << "Cancella le note"
+         << "Inserisci i candidati [F11]"
+         << "Annulla [Ctrl+Z]"
+         << "Ripeti [Ctrl+Maiusc+Z]";
     EXPECT_EQ(MenuCaptions(), game);
     Press(Qt::Key_F6);
     EXPECT_EQ(MenuCaptions(), QStringList({"Abbandona gioco [F5]", "Mostra gioco [F6]"}));
@@ -91,7 +99,7 @@ TEST_F(GridWindowTest, GameMenuListsTheAlphabetOfEachSize) {
         Restart();
         StartGame(n);
         const QStringList captions = MenuCaptions();
-        ASSERT_EQ(captions.size(), n * n + 5);
+        ASSERT_EQ(captions.size(), n * n + 5 + 6);
         EXPECT_EQ(captions.mid(1, n * n).join(QString()), alphabets[n - 3]);
     }
 }
@@ -180,4 +188,54 @@ TEST_F(GridWindowTest, LeftClickSelectsInEveryState) {
                           CentreOf({2, 4}));
         EXPECT_EQ(Selection(), (GridCell{2, 4}));
     }
+}
+
+// Pencil mode, by its key or its box, turns a symbol key into a note and the space bar into
+// clearing the notes; pen mode enters as before. A new game starts in pen mode.
+TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
+    StartGame(4);
+    const GridCell open = FirstCell(false);
+    Select(open);
+    const auto notes = [&] { return Window->Game().NotesAt(open.row, open.column); };
+    const auto NoteItem = [&](char symbol) -> QAction* {
+        QMenu* submenu = MenuItem("Note della casella")->menu();
+        for (QAction* item : submenu->actions())
+            if (item->text() == QString(QLatin1Char(symbol)))
+                return item;
+        return nullptr;
+    };
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        char cell;
+        CellNotes notes;
+    } steps[] = {
+        {"F2 into pencil mode", [&] { Press(Qt::Key_F2); }, ' ', 0},
+        {"B noted", [&] { Press(Qt::Key_B); }, ' ', NoteBit(11)},
+        {"keypad 1 notes 1", [&] { Press(Qt::Key_1, Qt::KeypadModifier); }, ' ',
+         NoteBit(1) | NoteBit(11)},
+        {"B again takes its note away", [&] { Press(Qt::Key_B); }, ' ', NoteBit(1)},
+        {"3 noted", [&] { Press(Qt::Key_3); }, ' ', NoteBit(1) | NoteBit(3)},
+        {"space clears the notes", [&] { Press(Qt::Key_Space); }, ' ', 0},
+        {"7 noted", [&] { Press(Qt::Key_7); }, ' ', NoteBit(7)},
+        {"the menu's note item 9", [&] { NoteItem('9')->trigger(); }, ' ', NoteBit(7) | NoteBit(9)},
+        {"the box back to pen mode", [&] { Window->cbxMatita->click(); }, ' ',
+         NoteBit(7) | NoteBit(9)},
+        {"C entered, its note gone", [&] { Press(Qt::Key_C); }, 'C', 0},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        Select(open);
+        s.act();
+        EXPECT_EQ(Cell(open), s.cell);
+        EXPECT_EQ(notes(), s.notes);
+    }
+    EXPECT_FALSE(Window->cbxMatita->isChecked());
+    Press(Qt::Key_F2);
+    EXPECT_TRUE(Window->cbxMatita->isChecked());
+    Answer = ConfirmAnswer::Yes;
+    Press(Qt::Key_F5);
+    Press(Qt::Key_F5);
+    EXPECT_FALSE(Window->cbxMatita->isChecked());
+    EXPECT_FALSE(Window->Game().PencilMode());
 }

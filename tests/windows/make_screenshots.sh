@@ -1,7 +1,8 @@
 #!/bin/bash
 # Regenerates the window screenshots shown in the README: states 0 (just started),
-# 1 (a puzzle generated) and 4 (a game running), and the running clock enlarged four times,
-# from the real program on a virtual display.
+# 1 (a puzzle generated) and 4 (a game running), the running clock enlarged four times, and a
+# 16x16 game with its candidates noted and the symbol of the selected cell highlighted, from
+# the real program on a virtual display.
 # Usage: make_screenshots.sh <caselio program> <output directory, e.g. docs>
 set -u
 PROGRAM=$1
@@ -23,6 +24,18 @@ sleep 5
 width=$(identify -format '%w' "$OUT/window-state4.png")
 import -window "$APP_WID" -crop "156x32+$((width - 206))+306" +repage -filter point \
     -resize 400% "$OUT/clock.png"
+xdotool key --clearmodifiers F5
+sleep 0.5
+xdotool key --clearmodifiers Return
+sleep 0.5
+
+# The 16x16 game: the "4x4" size item of the maximized window, a new game, the candidates
+# filled in (F11), highlighting on (F3) and a 1 typed into the first cell (a given keeps its own
+# symbol), so every cell holding that symbol is tinted.
+xdotool mousemove --window "$APP_WID" 300 101 click 1
+send_keys F10 F5 F11 F3 1
+shot window-notes-16x16.png
+send_keys F3
 xdotool key --clearmodifiers F5
 sleep 0.5
 xdotool key --clearmodifiers Return

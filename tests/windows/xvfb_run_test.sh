@@ -2,7 +2,8 @@
 # The real program on a virtual X display with a window manager, driven as a user drives it:
 # F1 hands the desktop the first help page, keys take effect, the digit row enters digits on
 # US and French layouts, and closing through the window manager closes at once outside a game
-# and asks first during one.
+# and asks first during one; in pencil mode a key draws a note, Ctrl+Z takes it away and
+# Ctrl+Shift+Z brings it back.
 # Usage: xvfb_run_test.sh <caselio program> <output directory>
 set -u
 PROGRAM=$1
@@ -72,6 +73,29 @@ send_keys Right
 setxkbmap fr
 enters_a_digit ampersand || fail "the digit row entered nothing on a French layout"
 setxkbmap us
+
+# Pencil mode (F2): a key notes its symbol in a blank cell, found from the last cell leftward;
+# Ctrl+Z takes the note away, Ctrl+Shift+Z brings it back, pixel for pixel.
+notes_a_symbol() {
+    local cell
+    for cell in 1 2 3 4 5 6 7 8; do
+        caselio_shot "$OUT/xvfb_no_note.png"
+        xdotool key 5
+        caselio_shot "$OUT/xvfb_note.png"
+        grid_changed "$OUT/xvfb_no_note.png" "$OUT/xvfb_note.png" && return 0
+        send_keys Left
+    done
+    return 1
+}
+send_keys ctrl+End F2
+notes_a_symbol || fail "in pencil mode the key 5 drew no note"
+send_keys ctrl+z
+caselio_shot "$OUT/xvfb_undone.png"
+grid_changed "$OUT/xvfb_no_note.png" "$OUT/xvfb_undone.png" && fail "Ctrl+Z left the note"
+send_keys ctrl+shift+z
+caselio_shot "$OUT/xvfb_redone.png"
+grid_changed "$OUT/xvfb_note.png" "$OUT/xvfb_redone.png" && fail "Ctrl+Shift+Z did not bring the note back"
+send_keys F2
 
 # Alt+F4 in a game asks; Cancel keeps the program and its game.
 caselio_ask_close >/dev/null || fail "closing during a game asked nothing"
