@@ -131,6 +131,13 @@ void TfrmSudoku::FocusGridIfShown() {
         sg1->setFocus();
 }
 
+void TfrmSudoku::RepaintAndFocusGridIfShown() {
+    if (GridShown()) {
+        sg1->viewport()->update();
+        sg1->setFocus();
+    }
+}
+
 // ---- Generation, states and the game panel ----
 
 void TfrmSudoku::ActGeneraExecute() {
@@ -196,10 +203,7 @@ void TfrmSudoku::ActPlayExecute() {
 // The game's checking changed, by the box, F8 or the menu.
 void TfrmSudoku::cbxControlloClick() {
     cbxControllo->setChecked(Core.Checking());
-    if (GridShown()) {
-        sg1->viewport()->update();
-        sg1->setFocus();
-    }
+    RepaintAndFocusGridIfShown();
     if (Core.GameState() == Playing)
         BuildGridMenu(Playing);
 }
@@ -211,20 +215,14 @@ void TfrmSudoku::cbxMatitaClick() {
 
 void TfrmSudoku::cbxEvidenziaClick() {
     cbxEvidenzia->setChecked(Core.Highlighting());
-    if (GridShown()) {
-        sg1->viewport()->update();
-        sg1->setFocus();
-    }
+    RepaintAndFocusGridIfShown();
 }
 
 // The clock was hidden or shown, by the box or F9, or the game panel came back.
 void TfrmSudoku::cbxHideTimerClick() {
     cbxHideTimer->setChecked(Core.TimerHidden());
     Clock1->setVisible(!Core.TimerHidden());
-    if (GridShown()) {
-        sg1->viewport()->update();
-        sg1->setFocus();
-    }
+    RepaintAndFocusGridIfShown();
 }
 
 bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {

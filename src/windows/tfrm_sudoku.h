@@ -150,6 +150,9 @@ private:
     QAction* ActionFor(GameCommand command) const;
     bool GridShown() const;
     void FocusGridIfShown();
+    // After a box or a key changed what the grid shows: the grid is repainted and takes the
+    // keyboard back.
+    void RepaintAndFocusGridIfShown();
 
     DesktopGameHost Host;
     GameCore Core;
