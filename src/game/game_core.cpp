@@ -2,6 +2,7 @@
 // the completion test after every stored entry, and the notes with their undo and redo.
 #include "game/game_core.h"
 
+#include "bank/ascii_case.h"
 #include "bank/seed_bank.h"
 #include "engine/random_source.h"
 #include "engine/symbol_alphabets.h"
@@ -321,9 +322,7 @@ CellNotes GameCore::NotesAt(int row, int column) const {
 }
 
 int GameCore::SymbolIndex(char symbol) const {
-    const char upper =
-        symbol >= 'a' && symbol <= 'z' ? static_cast<char>(symbol - 'a' + 'A') : symbol;
-    const std::size_t at = SymbolAlphabet().find(upper);
+    const std::size_t at = SymbolAlphabet().find(AsciiUpper(symbol));
     return at == std::string::npos || symbol == ' ' ? -1 : static_cast<int>(at);
 }
 

@@ -1,5 +1,6 @@
 #include "view/cell_facts.h"
 
+#include "bank/ascii_case.h"
 #include "game/completion_check.h"
 #include "game/game_state.h"
 
@@ -26,8 +27,7 @@ CellNotes ShownNotes(const GridView& view, int row, int column) {
 }
 
 bool ShowsHighlight(const GridView& view, int row, int column) {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
     const char symbol = ShownSymbol(view, row, column);
     return view.gameState == Playing && view.highlight != ' ' && symbol != ' ' &&
-           upper(symbol) == upper(view.highlight);
+           AsciiUpper(symbol) == AsciiUpper(view.highlight);
 }

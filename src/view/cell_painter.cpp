@@ -1,5 +1,6 @@
 #include "view/cell_painter.h"
 
+#include "bank/ascii_case.h"
 #include "game/game_core.h"
 #include "view/cell_facts.h"
 
@@ -19,9 +20,6 @@ QFont WithWeight(const QFont& font, bool bold) {
     QFont face(font);
     face.setBold(bold);
     return face;
-}
-char Upper(char symbol) {
-    return symbol >= 'a' && symbol <= 'z' ? static_cast<char>(symbol - 'a' + 'A') : symbol;
 }
 
 const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& view,
@@ -57,7 +55,7 @@ void DrawNotes(QPainter& painter, const GridView& view, CellNotes notes, const Q
                const CellFonts& fonts) {
     const CellFonts::NoteFace& face = NoteFaceFor(fonts, view, rect.height());
     const int n = view.boxSize;
-    const int highlighted = static_cast<int>(view.alphabet.find(Upper(view.highlight)));
+    const int highlighted = static_cast<int>(view.alphabet.find(AsciiUpper(view.highlight)));
     const bool anyStrong = view.highlight != ' ' && highlighted >= 0;
     painter.setFont(face.plain);
     painter.setPen(kNoteColour);
