@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 GridView GridViewOf(const GameCore& game) {
     GridView view{game.BoxSize(),      game.GameState(), game.PlayGrid(), game.PuzzleGrid(),
@@ -22,17 +23,36 @@ QFont WithWeight(const QFont& font, bool bold) {
     return face;
 }
 
+// The largest face whose capitals fill at most nine tenths of a place of the mini-grid, so
+// that neighbours never touch. On the large grids a capital is five or six pixels high:
+// smoothed, its strokes fade into grey smudges, so small faces are drawn in whole pixels.
+QFont NoteFont(const QFont& entry, double place) {
+    constexpr int kSharpBelowPixels = 10;
+    QFont font(entry);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    const auto sized = [&font](int pixels) {
+        font.setPixelSize(pixels);
+        font.setStyleStrategy(pixels < kSharpBelowPixels ? QFont::NoAntialias
+                                                         : QFont::PreferDefault);
+    };
+    int pixels = 4;
+    for (int next = pixels + 1; next <= place * 2; ++next) {
+        sized(next);
+        if (QFontMetrics(font).capHeight() > place * 0.9)
+            break;
+        pixels = next;
+    }
+    sized(pixels);
+    return font;
+}
+
 const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& view,
                                        int cellHeight) {
     CellFonts::NoteFace& face = fonts.notes;
     if (face.cellHeight == cellHeight)
         return face;
     face.cellHeight = cellHeight;
-    // Capitals a little shorter than a place of the mini-grid, so that neighbours never touch:
-    // on the large grids every pixel counts.
-    const double slot = static_cast<double>(cellHeight) / view.boxSize;
-    face.plain = fonts.entry;
-    face.plain.setPixelSize(std::max(4, static_cast<int>(slot * 1.2)));
+    face.plain = NoteFont(fonts.entry, static_cast<double>(cellHeight) / view.boxSize);
     face.strong = face.plain;
     face.strong.setBold(true);
     const QFontMetrics metrics(face.plain);
@@ -67,14 +87,16 @@ void DrawNotes(QPainter& painter, const GridView& view, CellNotes notes, const Q
             painter.setFont(face.strong);
             painter.setPen(kStrongNoteColour);
         }
-        const int left = rect.x() + rect.width() * (i % n) / n;
-        const int right = rect.x() + rect.width() * (i % n + 1) / n;
-        const int top = rect.y() + rect.height() * (i / n) / n;
-        const int bottom = rect.y() + rect.height() * (i / n + 1) / n;
+        // Centred on its place, rounded once: the places of a small cell are a fraction of a
+        // pixel apart, and rounding each edge first would make some neighbours touch.
+        const double centreX = rect.x() + (i % n + 0.5) * rect.width() / n;
+        const double centreY = rect.y() + (i / n + 0.5) * rect.height() / n;
+        const int capTop = static_cast<int>(std::lround(centreY - face.capHeight / 2.0));
         // Static texts are placed by their top, one ascent above the baseline.
-        painter.drawStaticText(QPoint(left + (right - left - face.advances[i]) / 2,
-                                      top + (bottom - top + face.capHeight) / 2 - face.ascent),
-                               strong ? face.strongTexts[i] : face.plainTexts[i]);
+        painter.drawStaticText(
+            QPoint(static_cast<int>(std::lround(centreX - face.advances[i] / 2.0)),
+                   capTop + face.capHeight - face.ascent),
+            strong ? face.strongTexts[i] : face.plainTexts[i]);
         if (strong) {
             painter.setFont(face.plain);
             painter.setPen(kNoteColour);

@@ -338,10 +338,13 @@ TEST_P(GridPixels, ScrolledPartMatchesTheWholeGrid) {
 }
 
 // Each note has its own place, a BoxSize x BoxSize mini-grid of the cell in alphabet order,
-// at the smallest and the largest zoom; with no note and no highlight nothing changes.
+// at the smallest, the middle and the largest zoom; with no note and no highlight nothing
+// changes. From the middle zoom up, the notes of a 25x25 grid stay legible: five pixels
+// high or more, and drawn in whole pixels of their grey rather than smoothed into a smudge.
 TEST_P(GridPixels, NotesSitInTheirPlacesAndNoNoteChangesNothing) {
     const int n = GetParam();
-    for (int points : {kMinGridFontPoints, kMaxGridFontPoints}) {
+    constexpr int kMiddlePoints = (kMinGridFontPoints + kMaxGridFontPoints) / 2;
+    for (int points : {kMinGridFontPoints, kMiddlePoints, kMaxGridFontPoints}) {
         SCOPED_TRACE(points);
         const Game game(n, points);
         const std::string alphabet(AlphabetFor(n));
@@ -375,6 +378,15 @@ TEST_P(GridPixels, NotesSitInTheirPlacesAndNoNoteChangesNothing) {
                       Count(image, place.adjusted(-1, -1, 1, 1) & rect, grey));
             // Grey, lighter than the symbols' black.
             EXPECT_EQ(Count(image, rect, [](QRgb p) { return qGreen(p) < 96; }), 0);
+            if (n == 5 && points >= kMiddlePoints) {
+                int inkRows = 0;
+                for (int y = rect.top(); y <= rect.bottom(); ++y)
+                    inkRows += Count(image, QRect(rect.left(), y, rect.width(), 1), grey) > 0;
+                EXPECT_GE(inkRows, 5);
+                EXPECT_EQ(Count(image, rect,
+                                [](QRgb p) { return p != kWhite && p != kNoteColour.rgb(); }),
+                          0);
+            }
         }
     }
 }
