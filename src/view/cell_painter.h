@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QRect>
 #include <QStaticText>
 #include <array>
@@ -70,6 +71,9 @@ struct CellFonts {
         // Each symbol laid out once, in both faces.
         std::array<QStaticText, kNotesSide> plainTexts;
         std::array<QStaticText, kNotesSide> strongTexts;
+        // And drawn once, in their inks, for painting pixel for pixel.
+        std::array<QImage, kNotesSide> plainStamps;
+        std::array<QImage, kNotesSide> strongStamps;
     };
     mutable NoteFace notes;
 };

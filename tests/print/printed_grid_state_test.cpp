@@ -42,8 +42,9 @@ protected:
     void Print(std::uint8_t state, int boxSize = 3, const CellGrid* grid = nullptr) {
         const CellGrid& play = grid ? *grid : play_;
         const CellGrid& puzzle = grid ? *grid : puzzle_;
-        const GridView view{boxSize, state, play, puzzle, grid ? *grid : solution_,
-                            &board_, true,  3};
+        GridView view{boxSize, state, play, puzzle, grid ? *grid : solution_, &board_, true, 3};
+        view.notes = &notes_;
+        view.alphabet = AlphabetFor(boxSize);
         const GridLayout layout = *GridLayoutFor(boxSize, 8);
         const QString path = dir_.filePath(QStringLiteral("state%1.pdf").arg(state));
         QPrinter printer(QPrinter::HighResolution);
@@ -81,6 +82,7 @@ protected:
     CellGrid puzzle_ = MakeCellGrid();
     CellGrid solution_ = MakeCellGrid();
     CellGrid play_ = MakeCellGrid();
+    NotesGrid notes_{};
     GridCell focused_{6, 6};
     QTemporaryDir dir_;
     QImage pixels_;
@@ -105,6 +107,28 @@ TEST_F(PrintedGridState, GameShowsTheSelectionEllipseAndConflictStrokes) {
     EXPECT_GT(Count({0, 1}, IsRed), 10);   // and the given it repeats
     EXPECT_EQ(Count({8, 8}, IsRed), 0);
     EXPECT_EQ(Count({0, 4}, IsRed), 0);
+}
+
+// The notes reach the paper in their own grey, drawn as text rather than as the screen's
+// ready-made pixels.
+TEST_F(PrintedGridState, NotesArePrintedInTheirGrey) {
+    const auto grey = [](QRgb p) {
+        return qRed(p) > 60 && qRed(p) < 160 && qAbs(qRed(p) - qBlue(p)) < 20;
+    };
+    const auto black = [](QRgb p) { return qRed(p) < 40 && qBlue(p) < 40; };
+    GridCell noted{-1, -1};
+    GridCell bare{-1, -1};
+    for (int row = 1; row < 9; ++row)
+        for (int column = 0; column < 9; ++column)
+            if (play_[row][column] == ' ')
+                (noted.row < 0 ? noted : bare) = {row, column};
+    ASSERT_GE(bare.row, 0);
+    for (int i = 0; i < 9; ++i)
+        notes_[noted.row][noted.column] |= NoteBit(i);
+    Print(4);
+    EXPECT_GT(Count(noted, grey), 20);
+    EXPECT_EQ(Count(noted, black), 0);
+    EXPECT_EQ(Count(bare, grey), 0);
 }
 
 bool IsBackground(QRgb p) {
