@@ -3,7 +3,8 @@
 # window manager: the time from launch to the main window being shown (polled every 2 ms),
 # peak resident memory, and the start-up's phases from the timestamps the game writes when
 # CASELIO_STARTUP_PROFILE names a file. Rounds are interleaved, the order turning each round,
-# so a busy machine weighs on every program alike; the figures are medians.
+# so a busy machine weighs on every program alike; the figures are medians, and the ratio to
+# the empty window is the median of each round's own ratio, every round's shown sorted.
 # Usage: tools/measure-startup.sh [-n rounds] [-w empty-window] [-a] [program...]
 #   program defaults to the installed `caselio` on the PATH; several programs (a build before
 #   and after a change, say) are measured side by side. rounds defaults to 9. The empty window
@@ -72,7 +73,7 @@ window_of() { xdotool search --onlyvisible --name "$(title_of "$1")" | head -n 1
 
 phases=(main application translations window "print holder" shown "first painted")
 subjects=("${programs[@]}" "$empty")
-declare -A times peaks phase
+declare -A times peaks phase ratios this_round
 for round in $(seq "$rounds"); do
     n=${#subjects[@]}
     for i in $(seq 0 $((n - 1))); do
@@ -80,6 +81,7 @@ for round in $(seq "$rounds"); do
         launch "$s" "$(title_of "$s")"
         sleep 0.5 # let the first paint settle before reading the peak
         times[$s]+="$((SHOWN_MS - LAUNCH_MS)) "
+        this_round[$s]=$((SHOWN_MS - LAUNCH_MS))
         peaks[$s]+="$(peak_kb) "
         if [ -s "$work/profile" ]; then
             echo "launch $((LAUNCH_MS * 1000))" >>"$work/profile"
@@ -90,6 +92,10 @@ for round in $(seq "$rounds"); do
             done
         fi
         stop
+    done
+    # Each round's own ratio: a load that comes and goes weighs on both sides of it alike.
+    for s in "${subjects[@]}"; do
+        ratios[$s]+="$(echo "${this_round[$s]} ${this_round[$empty]}" | awk '{print $1 / $2}') "
     done
 done
 
@@ -128,10 +134,9 @@ echo "medians of $rounds interleaved rounds"
 # shellcheck disable=SC2086
 for s in "${subjects[@]}"; do
     echo "$s"
-    t=$(median ${times[$s]})
-    e=$(median ${times[$empty]})
-    printf '  launch to window %s ms (%.2fx the empty window), peak resident memory %.1f MB\n' \
-        "$t" "$(echo "$t $e" | awk '{print $1 / $2}')" \
+    printf '  launch to window %s ms (%.2fx the empty window, rounds %s), peak resident memory %.1f MB\n' \
+        "$(median ${times[$s]})" "$(median ${ratios[$s]})" \
+        "$(printf '%.2f\n' ${ratios[$s]} | sort -n | paste -sd ' ')" \
         "$(echo "$(median ${peaks[$s]})" | awk '{print $1 / 1024}')"
     if [ -n "${phase[$s:main]:-}" ]; then
         previous=launch
