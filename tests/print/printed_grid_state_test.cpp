@@ -44,7 +44,8 @@ protected:
         const CellGrid& puzzle = grid ? *grid : puzzle_;
         GridView view{boxSize, state, play, puzzle, grid ? *grid : solution_, &board_, true, 3};
         view.notes = &notes_;
-        view.alphabet = AlphabetFor(boxSize);
+        const std::string alphabet(AlphabetFor(boxSize));
+        view.alphabet = alphabet;
         const GridLayout layout = *GridLayoutFor(boxSize, 8);
         const QString path = dir_.filePath(QStringLiteral("state%1.pdf").arg(state));
         QPrinter printer(QPrinter::HighResolution);
