@@ -6,7 +6,6 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <algorithm>
 #include <cmath>
 
 GridView GridViewOf(const GameCore& game) {
@@ -24,9 +23,10 @@ QFont WithWeight(const QFont& font, bool bold) {
     return face;
 }
 
-// The largest face whose capitals fill at most nine tenths of a place of the mini-grid, so
-// that neighbours never touch. On the large grids a capital is five or six pixels high:
-// smoothed, its strokes fade into grey smudges, so small faces are drawn in whole pixels.
+// The largest face whose capitals fill at most nine tenths of a place of the mini-grid, to
+// keep the rows of notes apart as far as the cell allows. On the large grids a capital is five
+// pixels high: smoothed, its strokes fade into grey smudges, so small faces are drawn in whole
+// pixels.
 QFont NoteFont(const QFont& entry, double place) {
     constexpr int kSharpBelowPixels = 10;
     QFont font(entry);
