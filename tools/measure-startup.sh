@@ -9,7 +9,8 @@
 # Usage: tools/measure-startup.sh [-n rounds] [-w empty-window] [-a] [program...]
 #   program defaults to the installed `caselio` on the PATH; several programs (a build before
 #   and after a change, say) are measured side by side. rounds defaults to 9. The empty window
-#   defaults to caselio_empty_window beside the first program. -a adds, per program, the
+#   defaults to caselio_empty_window beside the first program, and caselio_one_label_window
+#   beside it, the same window with one line of text, is measured too. -a adds, per program, the
 #   first generation of 16x16 and 25x25 (F10 to the grid painted) and the first print to a
 #   PDF file (accepting the print dialog to the finished file, the two one-second settling
 #   waits included).
@@ -30,6 +31,9 @@ programs=()
 for p in "${@:-caselio}"; do programs+=("$(realpath "$(command -v "$p" || echo "$p")")"); done
 [ -n "$empty" ] && empty=$(realpath "$empty") || empty=$(dirname "${programs[0]}")/caselio_empty_window
 [ -x "$empty" ] || { echo "no empty window program at $empty" >&2; exit 1; }
+# The empty window with one line of text, when built beside it: what text alone costs.
+label=$(dirname "$empty")/caselio_one_label_window
+[ -x "$label" ] || label=""
 source "$(dirname "$0")/../tests/support/xvfb_session.sh"
 work=$(mktemp -d)
 export HOME=$work # the print dialog offers print.pdf here
@@ -65,7 +69,13 @@ stop() {
     APP_PID=""
 }
 peak_kb() { awk '/^VmHWM:/ {print $2}' "/proc/$APP_PID/status"; }
-title_of() { [ "$1" = "$empty" ] && echo '^Empty Qt window$' || echo '^Caselio Vers\.1\.3$'; }
+title_of() {
+    case $1 in
+    "$empty") echo '^Empty Qt window$' ;;
+    "$label") echo '^Qt window with one label$' ;;
+    *) echo '^Caselio Vers\.1\.3$' ;;
+    esac
+}
 wait_mark() { # waits up to 20 s for mark $1 in the profile
     local i
     for i in $(seq 1 4000); do
@@ -77,7 +87,7 @@ wait_mark() { # waits up to 20 s for mark $1 in the profile
 window_of() { xdotool search --onlyvisible --name "$(title_of "$1")" | head -n 1; }
 
 phases=(main application translations window "print holder" shown "first painted")
-subjects=("${programs[@]}" "$empty")
+subjects=("${programs[@]}" ${label:+"$label"} "$empty")
 declare -A times polled peaks phase ratios this_round
 for round in $(seq "$rounds"); do
     n=${#subjects[@]}
@@ -152,7 +162,7 @@ for s in "${subjects[@]}"; do
         printf '    %-15s %6s ms\n' "$previous → $p" "$(median ${phase[$s:$p]})"
         previous=$p
     done
-    if [ "$all" = 1 ] && [ "$s" != "$empty" ]; then
+    if [ -n "${generation[$s:1]:-}" ]; then
         echo "  first generation, F10 to the grid painted: 16x16 $(median ${generation[$s:1]}) ms, 25x25 $(median ${generation[$s:2]}) ms"
         echo "  first print, dialog accepted to the finished file: $(median ${prints[$s]}) ms"
     fi
