@@ -48,42 +48,18 @@ QFont NoteFont(const QFont& entry, double place) {
 }
 
 // A symbol drawn once in its face and ink on a clear picture, a pixel to spare on each side:
-// its top-left corner goes one pixel left of where the static text's would.
-QImage Stamp(const QStaticText& text, const QFont& font, const QColor& ink) {
-    const QSize size(static_cast<int>(std::ceil(text.size().width())) + 2,
-                     QFontMetrics(font).height());
-    QImage stamp(size, QImage::Format_ARGB32_Premultiplied);
+// its top-left corner goes one pixel left of where the symbol's text would go.
+QImage Stamp(const QString& symbol, const QFont& font, const QColor& ink) {
+    const QStaticText text(symbol);
+    const QFontMetrics metrics(font);
+    QImage stamp(QSize(metrics.horizontalAdvance(symbol) + 2, metrics.height()),
+                 QImage::Format_ARGB32_Premultiplied);
     stamp.fill(Qt::transparent);
     QPainter painter(&stamp);
     painter.setFont(font);
     painter.setPen(ink);
     painter.drawStaticText(1, 0, text);
     return stamp;
-}
-
-const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& view,
-                                       int cellHeight) {
-    CellFonts::NoteFace& face = fonts.notes;
-    if (face.cellHeight == cellHeight)
-        return face;
-    face.cellHeight = cellHeight;
-    face.plain = NoteFont(fonts.entry, static_cast<double>(cellHeight) / view.boxSize);
-    face.strong = face.plain;
-    face.strong.setBold(true);
-    const QFontMetrics metrics(face.plain);
-    face.capHeight = metrics.capHeight();
-    face.ascent = metrics.ascent();
-    for (std::size_t i = 0; i < view.alphabet.size() && i < face.advances.size(); ++i) {
-        const QString symbol(QLatin1Char(view.alphabet[i]));
-        face.advances[i] = metrics.horizontalAdvance(symbol);
-        face.plainTexts[i] = QStaticText(symbol);
-        face.plainTexts[i].prepare(QTransform(), face.plain);
-        face.strongTexts[i] = QStaticText(symbol);
-        face.strongTexts[i].prepare(QTransform(), face.strong);
-        face.plainStamps[i] = Stamp(face.plainTexts[i], face.plain, kNoteColour);
-        face.strongStamps[i] = Stamp(face.strongTexts[i], face.strong, kStrongNoteColour);
-    }
-    return face;
 }
 
 // Whether one unit of the painter is one pixel of a picture in memory, as on a screen at its
@@ -94,15 +70,46 @@ bool StampsFit(const QPainter& painter) {
            painter.deviceTransform().type() <= QTransform::TxTranslate;
 }
 
+// The notes' face for this cell height, with each symbol ready in the one form the painter
+// takes: stamps or laid-out texts.
+const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& view, int cellHeight,
+                                       bool stamped) {
+    CellFonts::NoteFace& face = fonts.notes;
+    if (face.cellHeight == cellHeight && face.stamped == stamped)
+        return face;
+    face.cellHeight = cellHeight;
+    face.stamped = stamped;
+    face.plain = NoteFont(fonts.entry, static_cast<double>(cellHeight) / view.boxSize);
+    face.strong = face.plain;
+    face.strong.setBold(true);
+    const QFontMetrics metrics(face.plain);
+    face.capHeight = metrics.capHeight();
+    face.ascent = metrics.ascent();
+    for (std::size_t i = 0; i < view.alphabet.size() && i < face.advances.size(); ++i) {
+        const QString symbol(QLatin1Char(view.alphabet[i]));
+        face.advances[i] = metrics.horizontalAdvance(symbol);
+        if (stamped) {
+            face.plainStamps[i] = Stamp(symbol, face.plain, kNoteColour);
+            face.strongStamps[i] = Stamp(symbol, face.strong, kStrongNoteColour);
+        } else {
+            face.plainTexts[i] = QStaticText(symbol);
+            face.plainTexts[i].prepare(QTransform(), face.plain);
+            face.strongTexts[i] = QStaticText(symbol);
+            face.strongTexts[i].prepare(QTransform(), face.strong);
+        }
+    }
+    return face;
+}
+
 // Each symbol in its own place of a BoxSize x BoxSize mini-grid, in alphabet order, so a note
 // never moves when others come or go.
 void DrawNotes(QPainter& painter, const GridView& view, CellNotes notes, const QRect& rect,
                const CellFonts& fonts) {
-    const CellFonts::NoteFace& face = NoteFaceFor(fonts, view, rect.height());
+    const bool stamped = StampsFit(painter);
+    const CellFonts::NoteFace& face = NoteFaceFor(fonts, view, rect.height(), stamped);
     const int n = view.boxSize;
     const int highlighted = static_cast<int>(view.alphabet.find(AsciiUpper(view.highlight)));
     const bool anyStrong = view.highlight != ' ' && highlighted >= 0;
-    const bool stamped = StampsFit(painter);
     for (int i = 0; i < static_cast<int>(view.alphabet.size()); ++i) {
         if (!(notes & NoteBit(i)))
             continue;

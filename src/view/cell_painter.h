@@ -63,15 +63,16 @@ struct CellFonts {
     // cell of a repaint has the same size.
     struct NoteFace {
         int cellHeight = -1;
+        bool stamped = false; // which of the two forms below the symbols are ready in
         QFont plain;
         QFont strong;
         int capHeight = 0;
         int ascent = 0;
         std::array<int, kNotesSide> advances{}; // of each symbol, in alphabet order
-        // Each symbol laid out once, in both faces.
+        // Each symbol laid out once, in both faces, for a page or a scaled screen;
         std::array<QStaticText, kNotesSide> plainTexts;
         std::array<QStaticText, kNotesSide> strongTexts;
-        // And drawn once, in their inks, for painting pixel for pixel.
+        // or drawn once, in their inks, for painting pixel for pixel.
         std::array<QImage, kNotesSide> plainStamps;
         std::array<QImage, kNotesSide> strongStamps;
     };
