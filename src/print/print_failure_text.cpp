@@ -5,12 +5,12 @@
 
 namespace {
 
-const QString kNotStarted = QStringLiteral("Impossibile iniziare la stampa.");
+const QString kNotStarted = QStringLiteral("Impossibile avviare la stampa.");
 const QString kNotFinished = QStringLiteral("La stampa non è stata completata.");
-const QString kFileNotWritable = QStringLiteral("Impossibile scrivere il file \"%1\" (%2).");
-const QString kPrinterGone = QStringLiteral("La stampante \"%1\" non è più disponibile.");
+const QString kFileNotWritable = QStringLiteral("Impossibile scrivere il file “%1” (%2).");
+const QString kPrinterGone = QStringLiteral("La stampante “%1” non è più disponibile.");
 const QString kPrinterError = QStringLiteral("La stampante segnala un errore.");
-const QString kNoPrintableArea = QStringLiteral("La pagina scelta non ha un'area stampabile.");
+const QString kNoPrintableArea = QStringLiteral("La pagina selezionata non ha un’area stampabile.");
 const QString kNoReason = QStringLiteral("Il sistema di stampa non ne indica il motivo.");
 
 // Why path cannot be written, or nothing when it can. Appending leaves what is there, and a

@@ -12,13 +12,13 @@ QString Count(int value, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(value).arg(QLatin1String(value == 1 ? one : many));
 }
 
-// "hh:mm:ss" in words.
+// "hh:mm:ss" in words, the last part joined by "e" as it is said.
 QString ReadingInWords(const QString& reading) {
     const QStringList parts = reading.split(QLatin1Char(':'));
     if (parts.size() != 3)
         return reading;
     return Count(parts[0].toInt(), "ora", "ore") + QStringLiteral(", ") +
-           Count(parts[1].toInt(), "minuto", "minuti") + QStringLiteral(", ") +
+           Count(parts[1].toInt(), "minuto", "minuti") + QStringLiteral(" e ") +
            Count(parts[2].toInt(), "secondo", "secondi");
 }
 

@@ -15,16 +15,17 @@
 void NameForScreenReaders(TfrmSudoku& w) {
     w.sg1->setAccessibleName(QStringLiteral("Griglia"));
     w.sg1->setAccessibleDescription(
-        QStringLiteral("Frecce per spostarsi, un simbolo per scriverlo, spazio per cancellare"));
+        QStringLiteral("Spostati con le frecce, scrivi un simbolo con il suo tasto e svuota la "
+                       "casella con la barra spaziatrice."));
     w.sg1->setCellNameFn(
         [&w](int row, int column) { return CellSpeech(GridViewOf(w.Game()), row, column); });
     QObject::connect(&w.Game(), &GameCore::playGridChanged, w.sg1, &DrawGrid::cellChanged);
 
     w.Image1->setAccessibleName(QStringLiteral("Logo di Caselio"));
     w.Image1->setAccessibleDescription(
-        QStringLiteral("Due ruote dentate accanto a una pila di schemi di Sudoku"));
+        QStringLiteral("Due ruote dentate accanto a una pila di griglie di Sudoku"));
     w.btnHelp->setAccessibleName(QStringLiteral("Guida [F1]"));
-    w.btnHelp->setAccessibleDescription(QStringLiteral("Apre nel browser la pagina di guida"));
+    w.btnHelp->setAccessibleDescription(QStringLiteral("Apre nel browser la pagina della guida"));
     w.btnFontPiu->setAccessibleName(QStringLiteral("Ingrandisci"));
     w.btnFontPiu->setAccessibleDescription(QStringLiteral("Ingrandisce i caratteri e la griglia"));
     w.btnFontMeno->setAccessibleName(QStringLiteral("Riduci"));

@@ -458,8 +458,8 @@ TEST(PrintPuzzlePageFailure, JobThatCannotBeginIsReportedWithTheFileError) {
     QFile file(path);
     ASSERT_FALSE(file.open(QIODevice::WriteOnly));
     EXPECT_EQ(PrintFailureText(printer, outcome),
-              QStringLiteral("Impossibile iniziare la stampa.\nImpossibile scrivere il file \"") +
-                  path + QStringLiteral("\" (") + file.errorString() + QStringLiteral(")."));
+              QStringLiteral("Impossibile avviare la stampa.\nImpossibile scrivere il file “") +
+                  path + QStringLiteral("” (") + file.errorString() + QStringLiteral(")."));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 

@@ -113,7 +113,7 @@ TEST_F(AccessibleWindowTest, ClockReadsItsTimeInWords) {
     QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(Window->Clock1);
     const QDateTime start = Now;
     for (const auto& [seconds, words] :
-         {std::pair{3665, "1 ora, 1 minuto, 5 secondi"}, {7259, "2 ore, 0 minuti, 59 secondi"}}) {
+         {std::pair{3665, "1 ora, 1 minuto e 5 secondi"}, {7259, "2 ore, 0 minuti e 59 secondi"}}) {
         Now = start.addSecs(seconds);
         Window->Clock1->refresh();
         EXPECT_EQ(clock->text(QAccessible::Name).toStdString(), words);

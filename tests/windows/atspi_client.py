@@ -104,7 +104,7 @@ def main():
         fail("the table is not 9 by 9")
 
     clock = pyatspi.findDescendant(
-        frame, lambda node: re.match(r"^\d+ or[ae], \d+ minut[oi], \d+ second[oi]$",
+        frame, lambda node: re.match(r"^\d+ or[ae], \d+ minut[oi] e \d+ second[oi]$",
                                      node.name or "") is not None)
     if clock is None:
         fail("no clock read in words")
