@@ -1,3 +1,4 @@
+#include "game/game_state.h"
 #include "support/pattern_grids.h"
 #include "view/cell_painter.h"
 #include "view/grid_painter.h"
@@ -82,6 +83,15 @@ struct Game {
     GridCell FirstOpen() const {
         return First([&](int r, int c) { return puzzle[r][c] == ' '; });
     }
+    // Off the diagonal, with a given across it, so what is drawn there cannot come from a
+    // turned row and column; clear of the box separators.
+    GridCell FirstOpenOffTheDiagonal() const {
+        const int n = layout.boxSize;
+        return First([&](int r, int c) {
+            return puzzle[r][c] == ' ' && puzzle[c][r] != ' ' && (r + 1) % n != 0 &&
+                   (c + 1) % n != 0;
+        });
+    }
 
     // Which cells of `play` share their symbol with another cell of their row, column or
     // box, worked out by brute force.
@@ -111,6 +121,17 @@ struct Game {
 
 QRect Cell(const Game& game, GridCell cell) {
     return CellRect(game.layout.Cells(), cell);
+}
+
+// A rectangle of the painter's units in the pixels of a picture at `scale` pixels a unit.
+QRect Scaled(const QRect& rect, int scale) {
+    return {rect.topLeft() * scale, rect.size() * scale};
+}
+
+// Where note `i` of a box size n goes in a cell: its place in the cell's mini-grid.
+QRect NotePlace(const QRect& cell, int n, int i) {
+    return {cell.x() + cell.width() * (i % n) / n, cell.y() + cell.height() * (i / n) / n,
+            cell.width() / n, cell.height() / n};
 }
 
 class GridPixels : public ::testing::TestWithParam<int> {};
@@ -348,7 +369,7 @@ TEST_P(GridPixels, NotesSitInTheirPlacesAndNoNoteChangesNothing) {
         SCOPED_TRACE(points);
         const Game game(n, points);
         const std::string alphabet(AlphabetFor(n));
-        const GridCell open = game.FirstOpen();
+        const GridCell open = game.FirstOpenOffTheDiagonal();
         const QRect rect = Cell(game, open);
         NotesGrid notes{};
         GridView view = game.View(4, false);
@@ -367,9 +388,7 @@ TEST_P(GridPixels, NotesSitInTheirPlacesAndNoNoteChangesNothing) {
             SCOPED_TRACE(i);
             notes[open.row][open.column] = NoteBit(i);
             render();
-            const QRect place(rect.x() + rect.width() * (i % n) / n,
-                              rect.y() + rect.height() * (i / n) / n, rect.width() / n,
-                              rect.height() / n);
+            const QRect place = NotePlace(rect, n, i);
             const auto grey = [](QRgb p) { return p != kWhite; };
             // Ink inside its place, none elsewhere in the cell (a pixel of anti-aliasing
             // around it allowed).
@@ -389,6 +408,47 @@ TEST_P(GridPixels, NotesSitInTheirPlacesAndNoNoteChangesNothing) {
             }
         }
     }
+}
+
+// On a screen at 200 % the notes are drawn as text rather than stamped, and each still keeps
+// its place. Outside the game's own grid, at either scale, notes change nothing.
+TEST_P(GridPixels, NotesKeepTheirPlacesAtTwiceTheScaleAndStayOutOfOtherViews) {
+    const int n = GetParam();
+    const Game game(n);
+    const std::string alphabet(AlphabetFor(n));
+    const GridCell open = game.FirstOpenOffTheDiagonal();
+    NotesGrid notes{};
+    GridView view = game.View(Playing, false);
+    view.alphabet = alphabet;
+    view.notes = &notes;
+    const auto render = [&](const GridView& shown, int scale) {
+        QImage image(GridExtent(game.layout.Cells()) * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(kBackdrop);
+        QPainter painter(&image);
+        PaintGrid(painter, shown, game.layout.Cells(), std::nullopt, game.font);
+        return image;
+    };
+    const QRect rect = Scaled(Cell(game, open), 2);
+    const auto grey = [](QRgb p) { return p != kWhite; };
+    for (int i : {0, n - 1, n * n / 2, n * n - n, n * n - 1}) {
+        SCOPED_TRACE(i);
+        notes[open.row][open.column] = NoteBit(i);
+        const QImage image = render(view, 2);
+        const QRect place = Scaled(NotePlace(Cell(game, open), n, i), 2);
+        EXPECT_GT(Count(image, place, grey), 0);
+        EXPECT_EQ(Count(image, rect, grey),
+                  Count(image, place.adjusted(-1, -1, 1, 1) & rect, grey));
+        EXPECT_EQ(Count(image, rect, [](QRgb p) { return qGreen(p) < 96; }), 0);
+    }
+    notes[open.row][open.column] = NoteBit(n * n) - 1;
+    for (const std::uint8_t state : {PuzzleView, SolutionView, PlayingSolutionView})
+        for (int scale : {1, 2}) {
+            GridView other = view;
+            other.gameState = state;
+            EXPECT_EQ(render(other, scale), render(game.View(state, false), scale))
+                << "state " << int(state) << " at scale " << scale;
+        }
 }
 
 // The tint lies under every cell of the selected symbol, givens and entries alike, and under

@@ -7,7 +7,8 @@
 namespace {
 
 // The 9x9 pattern puzzle. Its first row reads " 2 45 7 9" with "123456789" as the solution:
-// (row 0, column 0) is open and column 1 holds the given 2.
+// (row 0, column 0) is open and column 1 holds the given 2. (Row 0, column 2) is open too,
+// while its mirror across the diagonal, (row 2, column 0), is a given.
 struct Position {
     Position() : board(3, AlphabetFor(3), PatternPuzzle(3), PatternSolution(3)) {
         board.ExportPuzzle(puzzle);
@@ -49,9 +50,10 @@ TEST(CellSpeech, SaysWhatThePainterShowsInOneRegularForm) {
         {SolutionView, false, ' ', 0, 0, "riga 1, colonna 1: 1"},
         {NoPuzzle, false, ' ', 0, 1, "riga 1, colonna 2: 2, iniziale"},
         {SolutionView, false, ' ', 2, 8, "riga 3, colonna 9: 6, iniziale"},
-        // The open cell holds the notes 1, 4 and 7: said in a game, after "vuota", and only
-        // while the cell is blank.
-        {Playing, false, ' ', 0, 0, "riga 1, colonna 1: vuota, note 1 4 7"},
+        // The open cells hold the notes 1, 4 and 9, the last symbol among them: said in a
+        // game, after "vuota", and only while the cell is blank.
+        {Playing, false, ' ', 0, 0, "riga 1, colonna 1: vuota, note 1 4 9"},
+        {Playing, false, ' ', 0, 2, "riga 1, colonna 3: vuota, note 1 4 9"},
         {Playing, false, '3', 0, 0, "riga 1, colonna 1: 3"},
         {PlayingSolutionView, false, ' ', 0, 0, "riga 1, colonna 1: 1"},
     };
@@ -60,7 +62,7 @@ TEST(CellSpeech, SaysWhatThePainterShowsInOneRegularForm) {
                                         << "', row " << c.row << ", column " << c.column);
         Position position;
         position.play[0][0] = c.entry;
-        position.notes[0][0] = NoteBit(0) | NoteBit(3) | NoteBit(6);
+        position.notes[0][0] = position.notes[0][2] = NoteBit(0) | NoteBit(3) | NoteBit(8);
         EXPECT_EQ(CellSpeech(position.View(c.state, c.checking), c.row, c.column).toStdString(),
                   c.expected);
     }

@@ -43,6 +43,12 @@ TEST_F(AccessibleWindowTest, GridIsATableOfTheBoardsSideAtEverySize) {
         EXPECT_EQ(last->tableCellInterface()->rowIndex(), side - 1);
         EXPECT_EQ(last->tableCellInterface()->columnIndex(), side - 1);
         EXPECT_EQ(grid->indexOfChild(last), side * side - 1);
+        // Row 2, column 5 as the player counts, off the diagonal: row by row, child 13 of a
+        // 9x9 grid, both ways.
+        QAccessibleInterface* place = grid->tableInterface()->cellAt(1, 4);
+        ASSERT_TRUE(place);
+        EXPECT_EQ(grid->indexOfChild(place), side + 4);
+        EXPECT_EQ(grid->child(side + 4), place);
         EXPECT_FALSE(grid->tableInterface()->cellAt(side, 0));
     }
 }

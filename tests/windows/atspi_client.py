@@ -25,7 +25,7 @@ events = []
 
 def record(event):
     name = event.source.name if event.source else ""
-    events.append((event.type, event.detail1, name))
+    events.append((event.type, event.detail1, name, event.source))
 
 
 def pump(seconds):
@@ -75,14 +75,52 @@ def focused_cell(table):
 
 def announced_focus():
     """The name of the last object that took the focus with the last key."""
-    names = [name for kind, on, name in events
+    names = [name for kind, on, name, _ in events
              if kind == "object:state-changed:focused" and on == 1]
     return names[-1] if names else None
 
 
+def announced_focus_sources():
+    return [source for kind, on, _, source in events
+            if kind == "object:state-changed:focused" and on == 1 and source is not None]
+
+
 def announced_names():
-    return [name for kind, _, name in events
+    return [name for kind, _, name, _ in events
             if kind == "object:property-change:accessible-name"]
+
+
+def check_place(table, row, column):
+    """The focused cell, reached by keys, sits where the table says: its index in the table
+    is row * 9 + column (counted from 0) both ways, and its name says the same place counted
+    from 1. The place is off the diagonal, so a turned row and column cannot pass."""
+    grid = table.queryTable()
+    cell = focused_cell(table)
+    if cell is None:
+        fail("no focused cell at row %d, column %d" % (row + 1, column + 1))
+    index = row * grid.nColumns + column
+    at = grid.getAccessibleAt(row, column)
+    heard = announced_focus_sources()
+    print("place  cell %r: index %d; table index at (%d, %d): %d; row %d, column %d at %d; "
+          "focus event index %s"
+          % (cell.name, cell.getIndexInParent(), row, column, grid.getIndexAt(row, column),
+             grid.getRowAtIndex(index), grid.getColumnAtIndex(index), index,
+             heard[-1].getIndexInParent() if heard else None))
+    if not re.match(r"^riga %d, colonna %d\b" % (row + 1, column + 1), cell.name or ""):
+        fail("the focused cell is not the one at row %d, column %d" % (row + 1, column + 1))
+    if cell.getIndexInParent() != index:
+        fail("the cell reports index %d in its table, not %d"
+             % (cell.getIndexInParent(), index))
+    if grid.getIndexAt(row, column) != index:
+        fail("the table gives index %d to (%d, %d), not %d"
+             % (grid.getIndexAt(row, column), row, column, index))
+    if at is None or at.name != cell.name or at.getIndexInParent() != index:
+        fail("the table's cell at (%d, %d) is not the focused cell" % (row, column))
+    if (grid.getRowAtIndex(index), grid.getColumnAtIndex(index)) != (row, column):
+        fail("the table puts index %d at (%d, %d)"
+             % (index, grid.getRowAtIndex(index), grid.getColumnAtIndex(index)))
+    if not heard or heard[-1].getIndexInParent() != index:
+        fail("the focus event did not name the cell at index %d" % index)
 
 
 def main():
@@ -141,6 +179,11 @@ def main():
         fail("the entered 5 reads %r, not %r" % (cell.name, expected))
     if expected not in names:
         fail("the entry was not announced")
+
+    # Row 2, column 5 as the player hears them, (1, 4) counted from 0: index 13.
+    for move in ["ctrl+Home", "Down", "Right", "Right", "Right", "Right"]:
+        key(move)
+    check_place(table, 1, 4)
     print("PASS")
 
 

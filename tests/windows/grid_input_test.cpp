@@ -190,6 +190,35 @@ TEST_F(GridWindowTest, LeftClickSelectsInEveryState) {
     }
 }
 
+// The notes submenu ticks the notes of the cell it opens on. The two cells are mirrors across
+// the diagonal and hold different notes, so a turned row and column shows.
+TEST_F(GridWindowTest, NotesSubmenuTicksTheNotesOfTheCellItOpensOn) {
+    StartGame(3);
+    GridCell noted{-1, -1};
+    for (int r = 0; r < 9 && noted.row < 0; ++r)
+        for (int c = r + 1; c < 9 && noted.row < 0; ++c)
+            if (PuzzleAt(Window->Game(), {r, c}) == ' ' && PuzzleAt(Window->Game(), {c, r}) == ' ')
+                noted = {r, c};
+    ASSERT_GE(noted.row, 0);
+    const GridCell mirror{noted.column, noted.row};
+    Press(Qt::Key_F2);
+    Select(noted);
+    Press(Qt::Key_1);
+    Press(Qt::Key_9);
+    Select(mirror);
+    Press(Qt::Key_5);
+    for (const auto& [cell, ticks] : {std::pair{noted, "19"}, std::pair{mirror, "5"}}) {
+        SCOPED_TRACE(ticks);
+        ASSERT_TRUE(RightClick(CentreOf(cell)));
+        ASSERT_EQ(Selection(), cell);
+        QString ticked;
+        for (QAction* item : MenuItem("Note della casella")->menu()->actions())
+            if (item->isChecked())
+                ticked += item->text();
+        EXPECT_EQ(ticked, ticks);
+    }
+}
+
 // Pencil mode, by its key or its box, turns a symbol key into a note and the space bar into
 // clearing the notes; pen mode enters as before. A new game starts in pen mode.
 TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <functional>
 
 class PaintWindowTest : public GridWindowTest {
 protected:
@@ -20,15 +21,31 @@ protected:
                 red += shot.pixel(x, y) == qRgb(255, 0, 0);
         return red;
     }
+
+    // The pixels of a cell in `shot` that pass `test`, three pixels in from its edges, clear
+    // of the focus rectangle and the box separators.
+    int PixelsInside(const QImage& shot, GridCell cell, const std::function<bool(QRgb)>& test) {
+        const QRect inside = Window->sg1->cellRect(cell.row, cell.column).adjusted(3, 3, -3, -3);
+        const QRect rect = ShownRect(Window->sg1->viewport(), inside);
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                count += test(shot.pixel(x, y));
+        return count;
+    }
+
+    // Room for the whole 9x9 grid, so that no cell read back is scrolled out of view.
+    void StartWholeGame() {
+        StartGame(3);
+        Window->resize(1200, 900);
+        QCoreApplication::processEvents();
+        ASSERT_GE(Window->sg1->viewport()->width(), Window->sg1->contentSize().width());
+        ASSERT_GE(Window->sg1->viewport()->height(), Window->sg1->contentSize().height());
+    }
 };
 
 TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
-    StartGame(3);
-    // Room for the whole grid, so that no cell read back is scrolled out of view.
-    Window->resize(1200, 900);
-    QCoreApplication::processEvents();
-    ASSERT_GE(Window->sg1->viewport()->width(), Window->sg1->contentSize().width());
-    ASSERT_GE(Window->sg1->viewport()->height(), Window->sg1->contentSize().height());
+    StartWholeGame();
     // An open cell and a given in its row: typing the given's symbol repeats it.
     const auto [open, given] = FirstRepeatCells(Window->Game());
     Select(open);
@@ -50,6 +67,62 @@ TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
     Press(Qt::Key_F6);
     EXPECT_EQ(RedPixelsIn(open), 0);
     EXPECT_EQ(RedPixelsIn(elsewhere), 0);
+}
+
+// An entry shows as soon as it is typed, and so does clearing it: the selection stays, so
+// nothing but the entry asks for the repaint.
+TEST_F(PaintWindowTest, AnEntryAndItsClearingShowAtOnce) {
+    StartWholeGame();
+    GridCell open{-1, -1};
+    for (int r = 0; r < 9 && open.row < 0; ++r)
+        for (int c = 0; c < 9 && open.row < 0; ++c)
+            if (r != c && PuzzleAt(Window->Game(), {r, c}) == ' ')
+                open = {r, c};
+    ASSERT_GE(open.row, 0);
+    const auto ink = [&] {
+        return PixelsInside(Shown(), open, [](QRgb p) {
+            return qRed(p) < 128 && qGreen(p) < 128 && qBlue(p) < 128;
+        });
+    };
+    Select(open);
+    EXPECT_EQ(ink(), 0);
+    Press(KeyFor(Solution(open)));
+    ASSERT_EQ(Cell(open), Solution(open));
+    EXPECT_GT(ink(), 0);
+    Press(Qt::Key_Space);
+    ASSERT_EQ(Cell(open), ' ');
+    EXPECT_EQ(ink(), 0);
+}
+
+// F3 tints every cell of the selected cell's symbol and no other, and the tint follows the
+// selection. The selected cell is off the diagonal and its mirror holds another symbol, so a
+// turned row and column shows.
+TEST_F(PaintWindowTest, HighlightTintsTheSelectedSymbolAndFollowsTheSelection) {
+    StartWholeGame();
+    const GameCore& game = Window->Game();
+    GridCell selected{-1, -1};
+    for (int r = 0; r < 9 && selected.row < 0; ++r)
+        for (int c = 0; c < 9 && selected.row < 0; ++c)
+            if (r != c && PuzzleAt(game, {r, c}) != ' ' && PuzzleAt(game, {c, r}) != ' ' &&
+                PuzzleAt(game, {r, c}) != PuzzleAt(game, {c, r}))
+                selected = {r, c};
+    ASSERT_GE(selected.row, 0);
+    Select(selected);
+    Press(Qt::Key_F3);
+    ASSERT_TRUE(game.Highlighting());
+    for (const GridCell shown : {selected, GridCell{selected.column, selected.row}}) {
+        Select(shown);
+        const QImage shot = Shown();
+        for (int r = 0; r < 9; ++r)
+            for (int c = 0; c < 9; ++c) {
+                const bool tinted = PixelsInside(shot, {r, c}, [](QRgb p) {
+                                        return p == kHighlightColour.rgb();
+                                    }) > 0;
+                EXPECT_EQ(tinted, Cell({r, c}) == Cell(shown))
+                    << "selected row " << shown.row + 1 << ", column " << shown.column + 1
+                    << "; cell row " << r + 1 << ", column " << c + 1;
+            }
+    }
 }
 
 // The hint box names the circled cell: with the box up the grid has lost the keyboard focus
