@@ -57,10 +57,10 @@ TEST_F(DrawGridTest, NavigationKeysMoveTheCurrentCellWithinTheGrid) {
 // Ctrl+Home and Ctrl+End go to the corners, moving row and column at once. The grid is not
 // square and each start is off its diagonal, so a turned row and column cannot pass.
 TEST_F(DrawGridTest, CtrlHomeAndCtrlEndGoToTheFirstAndTheLastCell) {
-    Grid.setRowCount(6);
+    Grid.setColCount(6);
     Grid.setCurrentCell(2, 5);
     QTest::keyClick(&Grid, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(Grid.currentCell(), (GridCell{5, 8}));
+    EXPECT_EQ(Grid.currentCell(), (GridCell{8, 5}));
     Grid.setCurrentCell(3, 1);
     QTest::keyClick(&Grid, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(Grid.currentCell(), (GridCell{0, 0}));
