@@ -28,8 +28,9 @@ void NameForScreenReaders(TfrmSudoku& w) {
     w.btnHelp->setAccessibleDescription(QStringLiteral("Apre nel browser la pagina della guida"));
     w.btnFontPiu->setAccessibleName(QStringLiteral("Ingrandisci"));
     w.btnFontPiu->setAccessibleDescription(QStringLiteral("Ingrandisce i caratteri e la griglia"));
-    w.btnFontMeno->setAccessibleName(QStringLiteral("Riduci"));
-    w.btnFontMeno->setAccessibleDescription(QStringLiteral("Riduce i caratteri e la griglia"));
+    w.btnFontMeno->setAccessibleName(QStringLiteral("Rimpicciolisci"));
+    w.btnFontMeno->setAccessibleDescription(
+        QStringLiteral("Rimpicciolisce i caratteri e la griglia"));
     // The clock's name is its reading, in words.
-    w.Clock1->setAccessibleDescription(QStringLiteral("Tempo di gioco"));
+    w.Clock1->setAccessibleDescription(QStringLiteral("Timer della partita"));
 }
