@@ -101,7 +101,7 @@ public:
         QAccessibleTableCellInterface* place = cell ? cell->tableCellInterface() : nullptr;
         if (!place || place->table() != this || !cell->isValid())
             return -1;
-        return ChildIndex(*grid(), place->columnIndex(), place->rowIndex());
+        return ChildIndex(*grid(), place->rowIndex(), place->columnIndex());
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const auto cell = grid()->cellAt(grid()->viewport()->mapFromGlobal(QPoint(x, y)));
