@@ -78,7 +78,7 @@ void DrawGrid::cellChanged(int row, int column) {
     AnnounceCellName(*this, row, column);
     const bool current = row == CurrentRow && column == CurrentColumn;
     // Said anew even when it holds what it held: the player hears that the key was taken.
-    tellScreenReader(current ? QString() : CellName ? CellName(row, column) : QString());
+    tellScreenReader(current ? QString() : cellName(row, column));
 }
 
 void DrawGrid::tellScreenReader(const QString& news) {

@@ -80,14 +80,8 @@ def announced_focus():
     return names[-1] if names else None
 
 
-def announced_names():
-    return [name for kind, _, name in events
-            if kind == "object:property-change:accessible-name"]
-
-
 def main():
-    pyatspi.Registry.registerEventListener(
-        record, "object:state-changed:focused", "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(record, "object:state-changed:focused")
 
     app, frame = find_window()
     print("application %r > frame %r" % (app.name, frame.name))
@@ -135,13 +129,14 @@ def main():
         fail("no open cell reached: %r" % cell.name)
 
     key("5")
-    names = announced_names()
     cell = focused_cell(table)
-    print("5      name event: %r; focused cell: %r" % (names[-1] if names else None, cell.name))
+    heard = announced_focus()
+    print("5      focus event: %r; focused cell: %r" % (heard, cell.name))
     expected = "riga %s, colonna %s, 5" % (match.group(1), match.group(2))
     if cell.name != expected:
         fail("the entered 5 reads %r, not %r" % (cell.name, expected))
-    if expected not in names:
+    # Orca drops name changes of cells: the cell takes the focus again, with its new name.
+    if heard != expected:
         fail("the entry was not announced")
     print("PASS")
 

@@ -14,7 +14,6 @@ import sys
 import time
 
 LOG, WINDOW = sys.argv[1], sys.argv[2]
-PRESS = re.compile(r"PROCESS ATSPI_KEY_PRESSED_EVENT: '([^']*)'")
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(?:\{.*)?$")
 # A cell's name, up to the next cell's, if news name one.
 CELL = re.compile(r"riga (\d+), colonna (\d+), (.+?)(?=, riga \d|$)")
@@ -70,6 +69,10 @@ def press(key, why, expect):
     said = spoken_since(start)
     transcript.append((key, why, said))
     check(heard, "after %s (%s) Orca never said /%s/" % (key, why, expect))
+    if len(failures) >= 3:
+        # The rest would only wait its time out: the game is not followed any more.
+        print_transcript()
+        sys.exit(1)
     return said
 
 
@@ -96,7 +99,9 @@ def one_cell(said, what):
 
 def main():
     # Orca greets, then learns the window when it is activated again.
-    settle(0, re.compile("Lettore schermo attivo"), limit=30, quiet=1.0)
+    if not settle(0, re.compile("Lettore schermo attivo"), limit=30, quiet=1.0):
+        print("FAIL: Orca never said it was on")
+        return 1
     subprocess.run(["xdotool", "windowactivate", "--sync", WINDOW], check=False)
     settle(len(lines()), None, limit=5, quiet=1.0)
 
