@@ -14,8 +14,9 @@ PACKAGES=(
     # a real window under a virtual display, screenshots, printed pages
     xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
     tzdata
-    # a screen reader's view, through AT-SPI
+    # a screen reader's view, through AT-SPI, and what Orca says, in Italian and silently
     at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dbus-x11 locales
     # checking the help pages
     tidy chromium
     # sanitizers and the fuzzer
@@ -31,14 +32,21 @@ for package in "${PACKAGES[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
-"${sudo[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+fi
+
+# Orca's test speaks Italian, as an Italian player's Orca does.
+if ! locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8'; then
+    echo "Generating the it_IT.UTF-8 locale"
+    grep -qx 'it_IT.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+        echo 'it_IT.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen
+fi

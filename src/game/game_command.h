@@ -17,4 +17,6 @@ enum class GameCommand {
     FillCandidates, // note in every open blank cell the symbols it can still take
     Undo,           // take back the last change of the grid or the notes
     Redo,           // do again what was taken back
+    // For the ear: the time of the running game, read out whether or not the clock shows.
+    ReadClock,
 };

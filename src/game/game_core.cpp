@@ -63,6 +63,8 @@ bool GameCore::Available(GameCommand command) const {
     case GameCommand::Undo:
     case GameCommand::Redo:
         return gameState_ == Playing;
+    case GameCommand::ReadClock:
+        return IsGameRunning(gameState_);
     case GameCommand::Play:
     case GameCommand::ToggleView:
     case GameCommand::Print:
@@ -154,6 +156,7 @@ bool GameCore::GeneratePuzzle(int sizeIndex, int levelIndex) {
         board_->ExportPuzzle(puzzleGrid_);
         board_->ExportSolution(solutionGrid_);
         playGrid_ = puzzleGrid_;
+        emit puzzleGenerated();
     } else if (board_->HasError()) {
         // A refusal by the solution check alone raises no flag and shows nothing.
         host_.ShowMessage(QString::fromStdString(board_->GetErrorText()));
@@ -260,7 +263,9 @@ void GameCore::PressKey(const GridKey& key, int row, int column) {
     case Playing:
         if (!key.value)
             break;
-        if (!pencilMode_) {
+        if (!IsOpenCell(row, column)) {
+            emit entryRefused(row, column);
+        } else if (!pencilMode_) {
             if (CellAccepts(row, column, *key.value))
                 StoreEntry(row, column, *key.value);
         } else if (*key.value == ' ') {

@@ -111,6 +111,10 @@ signals:
     void gridPrepared(int boxSize, bool newBoxSize);
     // After every entry stored in the player's grid, before the completion test.
     void playGridChanged(int row, int column);
+    // A key in a game would have changed a given cell, which keeps its symbol.
+    void entryRefused(int row, int column);
+    // A new puzzle is in the grids; the change of state follows.
+    void puzzleGenerated();
     void checkingChanged();
     void timerHiddenChanged();
     void pencilModeChanged();

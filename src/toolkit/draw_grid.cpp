@@ -61,13 +61,31 @@ void DrawGrid::setCurrentCell(int row, int column) {
     scrollToCurrent();
     viewport()->update();
     if (changed) {
+        News.clear();
         AnnounceCurrentCell(*this);
         emit currentCellChanged(CurrentRow, CurrentColumn);
     }
 }
 
+QString DrawGrid::cellName(int row, int column) const {
+    const QString name = CellName ? CellName(row, column) : QString();
+    if (News.isEmpty() || row != CurrentRow || column != CurrentColumn)
+        return name;
+    return News + QStringLiteral(", ") + name;
+}
+
 void DrawGrid::cellChanged(int row, int column) {
     AnnounceCellName(*this, row, column);
+    const bool current = row == CurrentRow && column == CurrentColumn;
+    // Said anew even when it holds what it held: the player hears that the key was taken.
+    tellScreenReader(current ? QString() : cellName(row, column));
+}
+
+void DrawGrid::tellScreenReader(const QString& news) {
+    if (!hasFocus())
+        return;
+    News = news;
+    AnnounceCurrentCellAgain(*this);
 }
 
 bool DrawGrid::isActiveControl() const {
@@ -178,6 +196,11 @@ void DrawGrid::contextMenuEvent(QContextMenuEvent* event) {
 void DrawGrid::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+}
+
+void DrawGrid::focusOutEvent(QFocusEvent* event) {
+    News.clear();
+    QAbstractScrollArea::focusOutEvent(event);
 }
 
 void DrawGrid::focusInEvent(QFocusEvent* event) {

@@ -64,11 +64,14 @@ public:
     void setKeyDownHook(KeyDownFn fn) { KeyDown = std::move(fn); }
     void setMouseDownHook(MouseDownFn fn) { MouseDown = std::move(fn); }
     void setCellNameFn(CellNameFn fn) { CellName = std::move(fn); }
-    QString cellName(int row, int column) const {
-        return CellName ? CellName(row, column) : QString();
-    }
-    // The owner changed what cell (row, column) holds: screen readers hear its new name.
+    // The name of a cell, with the news before it while they are the current cell's.
+    QString cellName(int row, int column) const;
+    // The owner changed what cell (row, column) holds: screen readers hear its new name, and
+    // which cell it is when it is not the current one.
     void cellChanged(int row, int column);
+    // Screen readers hear `news` (what just changed) and the current cell, while the grid has
+    // the keyboard's focus. The news go with the current cell's name until the next move.
+    void tellScreenReader(const QString& news);
 
     void setPopupMenu(QMenu* menu) { Popup = menu; }
     // While off, a right click shows no menu.
@@ -85,6 +88,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -102,4 +106,5 @@ private:
     KeyDownFn KeyDown;
     MouseDownFn MouseDown;
     CellNameFn CellName;
+    QString News;
 };

@@ -82,7 +82,9 @@ private:
 
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit GridAccessible(DrawGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+    // A group of cells with a table's interface, not a table: Orca reads a table's whole row
+    // at every change of row, and one move should read one cell.
+    explicit GridAccessible(DrawGrid* grid) : QAccessibleWidget(grid, QAccessible::Grouping) {}
     ~GridAccessible() override {
         for (const QAccessible::Id id : std::as_const(Cells))
             QAccessible::deleteAccessibleInterface(id);
@@ -152,6 +154,15 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
+    // The cell at (row, column) gets a new object at its next use.
+    void forgetCell(int row, int column) {
+        const quint32 key = (static_cast<quint32>(row) << 16) | static_cast<quint32>(column);
+        if (const auto found = Cells.constFind(key); found != Cells.constEnd()) {
+            QAccessible::deleteAccessibleInterface(*found);
+            Cells.erase(found);
+        }
+    }
+
 private:
     DrawGrid* grid() const { return static_cast<DrawGrid*>(widget()); }
 
@@ -185,6 +196,17 @@ void AnnounceCurrentCell(DrawGrid& grid) {
     QAccessibleEvent event(&grid, QAccessible::Focus);
     event.setChild(ChildIndex(grid, grid.currentRow(), grid.currentColumn()));
     QAccessible::updateAccessibility(&event);
+}
+
+void AnnounceCurrentCellAgain(DrawGrid& grid) {
+    if (!QAccessible::isActive() || !grid.hasFocus() ||
+        !HasCell(grid, grid.currentRow(), grid.currentColumn()))
+        return;
+    // Orca speaks neither a name change of a cell nor the focus on the object it is already
+    // on: the cell takes the focus again as a new object, which Orca reads like any other.
+    static_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(&grid))
+        ->forgetCell(grid.currentRow(), grid.currentColumn());
+    AnnounceCurrentCell(grid);
 }
 
 void AnnounceCellName(DrawGrid& grid, int row, int column) {

@@ -11,5 +11,8 @@ void InstallDrawGridAccessibility();
 // The current cell takes the screen reader's focus, while the grid has the keyboard's.
 void AnnounceCurrentCell(DrawGrid& grid);
 
+// The same, when the current cell already has the reader's focus: it hears the cell again.
+void AnnounceCurrentCellAgain(DrawGrid& grid);
+
 // The name of cell (row, column) has changed.
 void AnnounceCellName(DrawGrid& grid, int row, int column);

@@ -3,7 +3,7 @@
 #include "view/cell_facts.h"
 
 QString CellSpeech(const GridView& view, int row, int column) {
-    QString text = QStringLiteral("riga %1, colonna %2: ").arg(row + 1).arg(column + 1);
+    QString text = QStringLiteral("riga %1, colonna %2, ").arg(row + 1).arg(column + 1);
     const char symbol = ShownSymbol(view, row, column);
     if (symbol == ' ') {
         text += QStringLiteral("vuota");

@@ -46,6 +46,8 @@ std::optional<GameCommand> CommandForKey(int key, Qt::KeyboardModifiers held, bo
         return GameCommand::Generate;
     case Qt::Key_F11:
         return GameCommand::FillCandidates;
+    case Qt::Key_F12:
+        return GameCommand::ReadClock;
     default:
         return std::nullopt;
     }

@@ -118,6 +118,8 @@ QAction* TfrmSudoku::ActionFor(GameCommand command) const {
     case GameCommand::PencilMode:
     case GameCommand::Highlight:
         break; // check boxes, not actions
+    case GameCommand::ReadClock:
+        break; // for the ear alone
     }
     return nullptr;
 }
@@ -243,6 +245,9 @@ bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
         break;
     case GameCommand::Highlight:
         Core.SetHighlighting(!Core.Highlighting());
+        break;
+    case GameCommand::ReadClock:
+        SayClockReading(*this);
         break;
     default:
         ActionFor(*command)->trigger();

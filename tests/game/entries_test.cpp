@@ -48,15 +48,25 @@ TEST_F(GameTest, EachSizeTakesItsOwnSymbolsAndABlankIntoAnOpenCell) {
     }
 }
 
-TEST_F(GameTest, GivensRefuseEveryEntrySilently) {
+// No message, but the refusal of each key is told, for a screen reader to say it; the menu
+// offers no symbol on a given.
+TEST_F(GameTest, GivensRefuseEveryEntryWithoutAMessage) {
     StartGame(4);
     const GridCell given = First(true);
     const char held = Play(given);
+    int refused = 0;
+    QObject::connect(&Game, &GameCore::entryRefused, [&](int row, int column) {
+        EXPECT_EQ((GridCell{row, column}), given);
+        ++refused;
+    });
     for (char value : {' ', '1', 'A', 'B'}) {
         Type(value, given);
         Game.EnterFromMenu(value, given.row, given.column);
     }
     EXPECT_EQ(Play(given), held);
+    EXPECT_EQ(refused, 4);
+    Type('1', First(false));
+    EXPECT_EQ(refused, 4);
     EXPECT_TRUE(Host.Messages.isEmpty());
 }
 

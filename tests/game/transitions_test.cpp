@@ -5,7 +5,14 @@
 
 TEST_F(GameTest, ViewTogglesBetweenPuzzleAndSolutionAndDuringAGame) {
     int changes = 0;
-    QObject::connect(&Game, &GameCore::gameStateChanged, [&] { ++changes; });
+    int generated = 0;
+    // The time can be read out while a game runs, whichever grid is on view.
+    QString timeReadable;
+    QObject::connect(&Game, &GameCore::gameStateChanged, [&] {
+        ++changes;
+        timeReadable += Game.Available(GameCommand::ReadClock) ? 'y' : 'n';
+    });
+    QObject::connect(&Game, &GameCore::puzzleGenerated, [&] { ++generated; });
     Generate(3);
     Game.ToggleView();
     EXPECT_EQ(Game.GameState(), SolutionView);
@@ -16,8 +23,10 @@ TEST_F(GameTest, ViewTogglesBetweenPuzzleAndSolutionAndDuringAGame) {
     EXPECT_EQ(Game.GameState(), PlayingSolutionView);
     Game.ToggleView();
     EXPECT_EQ(Game.GameState(), Playing);
-    // One announcement a change, the generation's included.
+    // One announcement a change, the generation's included; the new puzzle is told once.
     EXPECT_EQ(changes, 6);
+    EXPECT_EQ(generated, 1);
+    EXPECT_EQ(timeReadable, QStringLiteral("nnnyyy"));
 }
 
 TEST_F(GameTest, PlayFromTheSolutionViewStartsTheGameAndItsClock) {

@@ -38,24 +38,24 @@ TEST(CellSpeech, SaysWhatThePainterShowsInOneRegularForm) {
         const char* expected;
     };
     const Case cases[] = {
-        {PuzzleView, false, ' ', 0, 1, "riga 1, colonna 2: 2, iniziale"},
-        {PuzzleView, false, ' ', 0, 0, "riga 1, colonna 1: vuota"},
-        {Playing, false, '1', 0, 0, "riga 1, colonna 1: 1"},
+        {PuzzleView, false, ' ', 0, 1, "riga 1, colonna 2, 2, iniziale"},
+        {PuzzleView, false, ' ', 0, 0, "riga 1, colonna 1, vuota"},
+        {Playing, false, '1', 0, 0, "riga 1, colonna 1, 1"},
         // The entry repeats the given 2 of its row: both are marked, as both get the stroke.
-        {Playing, true, '2', 0, 0, "riga 1, colonna 1: 2, ripetuto"},
-        {Playing, true, '2', 0, 1, "riga 1, colonna 2: 2, iniziale, ripetuto"},
-        {Playing, false, '2', 0, 0, "riga 1, colonna 1: 2"},
+        {Playing, true, '2', 0, 0, "riga 1, colonna 1, 2, ripetuto"},
+        {Playing, true, '2', 0, 1, "riga 1, colonna 2, 2, iniziale, ripetuto"},
+        {Playing, false, '2', 0, 0, "riga 1, colonna 1, 2"},
         // With the solution on view the cell reads the solution, never a repeat of the entry.
-        {PlayingSolutionView, true, '2', 0, 0, "riga 1, colonna 1: 1"},
-        {SolutionView, false, ' ', 0, 0, "riga 1, colonna 1: 1"},
-        {NoPuzzle, false, ' ', 0, 1, "riga 1, colonna 2: 2, iniziale"},
-        {SolutionView, false, ' ', 2, 8, "riga 3, colonna 9: 6, iniziale"},
+        {PlayingSolutionView, true, '2', 0, 0, "riga 1, colonna 1, 1"},
+        {SolutionView, false, ' ', 0, 0, "riga 1, colonna 1, 1"},
+        {NoPuzzle, false, ' ', 0, 1, "riga 1, colonna 2, 2, iniziale"},
+        {SolutionView, false, ' ', 2, 8, "riga 3, colonna 9, 6, iniziale"},
         // The open cells hold the notes 1, 4 and 9, the last symbol among them: said in a
         // game, after "vuota", and only while the cell is blank.
-        {Playing, false, ' ', 0, 0, "riga 1, colonna 1: vuota, note 1 4 9"},
-        {Playing, false, ' ', 0, 2, "riga 1, colonna 3: vuota, note 1 4 9"},
-        {Playing, false, '3', 0, 0, "riga 1, colonna 1: 3"},
-        {PlayingSolutionView, false, ' ', 0, 0, "riga 1, colonna 1: 1"},
+        {Playing, false, ' ', 0, 0, "riga 1, colonna 1, vuota, note 1 4 9"},
+        {Playing, false, ' ', 0, 2, "riga 1, colonna 3, vuota, note 1 4 9"},
+        {Playing, false, '3', 0, 0, "riga 1, colonna 1, 3"},
+        {PlayingSolutionView, false, ' ', 0, 0, "riga 1, colonna 1, 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "state " << int(c.state) << ", entry '" << c.entry

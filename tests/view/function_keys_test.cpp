@@ -21,7 +21,7 @@ const struct {
     {Qt::Key_F9, GameCommand::HideTimer},
     {Qt::Key_F10, GameCommand::Generate},
     {Qt::Key_F11, GameCommand::FillCandidates},
-    {Qt::Key_F12, std::nullopt},
+    {Qt::Key_F12, GameCommand::ReadClock},
     {Qt::Key_A, std::nullopt},
     {Qt::Key_Escape, std::nullopt},
 };

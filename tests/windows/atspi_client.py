@@ -18,7 +18,7 @@ import pyatspi
 from gi.repository import GLib
 
 WINDOW = "Caselio Vers.1.3"
-CELL = re.compile(r"^riga (\d+), colonna (\d+): (.+)$")
+CELL = re.compile(r"^(?:.+, )?riga (\d+), colonna (\d+), (.+)$")
 
 events = []
 
@@ -85,11 +85,6 @@ def announced_focus_sources():
             if kind == "object:state-changed:focused" and on == 1 and source is not None]
 
 
-def announced_names():
-    return [name for kind, _, name, _ in events
-            if kind == "object:property-change:accessible-name"]
-
-
 def check_place(table, row, column):
     """The focused cell, reached by keys, sits where the table says: its index in the table
     is row * 9 + column (counted from 0) both ways, and its name says the same place counted
@@ -124,17 +119,18 @@ def check_place(table, row, column):
 
 
 def main():
-    pyatspi.Registry.registerEventListener(
-        record, "object:state-changed:focused", "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(record, "object:state-changed:focused")
 
     app, frame = find_window()
     print("application %r > frame %r" % (app.name, frame.name))
 
     key("F10")
     key("F5")
-    table = pyatspi.findDescendant(frame, lambda node: node.getRole() == pyatspi.ROLE_TABLE)
+    # A group of cells with a table's interface: Orca reads a whole row of a table.
+    table = pyatspi.findDescendant(
+        frame, lambda node: node.name == "Griglia" and "Table" in pyatspi.listInterfaces(node))
     if table is None:
-        fail("no table under the window")
+        fail("no grid with a table's interface under the window")
     grid = table.queryTable()
     print("table %r: %d rows, %d columns, %d cells; %s"
           % (table.name, grid.nRows, grid.nColumns, table.childCount, table.description))
@@ -161,7 +157,7 @@ def main():
 
     # Along the row to an open cell, as a player would.
     for _ in range(9):
-        if focused_cell(table).name.endswith(": vuota"):
+        if focused_cell(table).name.endswith(", vuota"):
             break
         key("Right")
         print("Right  focus event: %r" % announced_focus())
@@ -171,13 +167,14 @@ def main():
         fail("no open cell reached: %r" % cell.name)
 
     key("5")
-    names = announced_names()
     cell = focused_cell(table)
-    print("5      name event: %r; focused cell: %r" % (names[-1] if names else None, cell.name))
-    expected = "riga %s, colonna %s: 5" % (match.group(1), match.group(2))
+    heard = announced_focus()
+    print("5      focus event: %r; focused cell: %r" % (heard, cell.name))
+    expected = "riga %s, colonna %s, 5" % (match.group(1), match.group(2))
     if cell.name != expected:
         fail("the entered 5 reads %r, not %r" % (cell.name, expected))
-    if expected not in names:
+    # Orca drops name changes of cells: the cell takes the focus again, with its new name.
+    if heard != expected:
         fail("the entry was not announced")
 
     # Row 2, column 5 as the player hears them, (1, 4) counted from 0: index 13.
