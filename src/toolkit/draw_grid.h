@@ -18,7 +18,8 @@ class QMenu;
 // callback per repaint: the painter is set to the grid's font with its origin on the grid's
 // top-left corner (scrolling applied) and clipped to the part to repaint, and gets the
 // current cell while the grid is the window's active control. The dotted focus rectangle is
-// drawn afterwards by the grid.
+// drawn afterwards by the grid. The control grows no larger than its cells and a scroll bar,
+// so its scroll bars stay beside the cells.
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -69,6 +70,9 @@ public:
     }
     // The owner changed what cell (row, column) holds: screen readers hear its new name.
     void cellChanged(int row, int column);
+
+    // As large as it may grow: a layout that aligns the grid gives it no more than it needs.
+    QSize sizeHint() const override { return maximumSize(); }
 
     void setPopupMenu(QMenu* menu) { Popup = menu; }
     // While off, a right click shows no menu.
