@@ -48,7 +48,7 @@ QRect NotePlace(const QRect& area, int n, int i) {
 // drawing it: the fonts' own boxes are approximate, and small faces are drawn in whole pixels.
 QRect InkOf(const QString& symbol, const QFont& font) {
     const QFontMetrics metrics(font);
-    const int margin = metrics.height();
+    const int margin = metrics.height() / 4 + 2;
     QImage picture(QSize(metrics.horizontalAdvance(symbol), metrics.height()) +
                        QSize(2 * margin, 2 * margin),
                    QImage::Format_ARGB32_Premultiplied);
@@ -59,14 +59,21 @@ QRect InkOf(const QString& symbol, const QFont& font) {
         painter.setPen(Qt::black);
         painter.drawText(QPoint(margin, margin + metrics.ascent()), symbol);
     }
-    QRect ink;
+    int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
     for (int y = 0; y < picture.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if (qAlpha(line[x]) != 0)
-                ink |= QRect(x, y, 1, 1);
+        for (int x = 0, width = picture.width(); x < width; ++x)
+            if (qAlpha(line[x]) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
     }
-    return ink.translated(-margin, -margin - metrics.ascent());
+    if (right < 0)
+        return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom))
+        .translated(-margin, -margin - metrics.ascent());
 }
 
 // The face of the notes at a pixel size: small faces are drawn in whole pixels, as smoothed
@@ -106,8 +113,11 @@ void FitNoteFace(CellFonts::NoteFace& face, const QFont& entry, int symbolCapHei
         }
         return fits && face.inkBottom - face.inkTop + 1 <= placeHeight;
     };
-    // Capitals are about three quarters of the pixel size: start a little above that.
-    int pixels = std::max(2, placeHeight * 3 / 2 + 2);
+    // From the largest face whose capitals fit, by the font's own measure, down to the first
+    // whose ink does: descenders take a row or two more.
+    int pixels = std::max(2, placeHeight * 2);
+    while (pixels > 2 && QFontMetrics(NoteFontOfSize(entry, pixels)).capHeight() > placeHeight)
+        --pixels;
     while (pixels > 2 && !fill(pixels))
         --pixels;
     if (pixels == 2)

@@ -26,7 +26,7 @@ import -window "$APP_WID" -crop "156x32+$((width - 206))+306" +repage -filter po
     -resize 400% "$OUT/clock.png"
 xdotool key --clearmodifiers F5
 sleep 0.5
-xdotool key --clearmodifiers Return
+xdotool key --clearmodifiers s # Yes, by its underlined letter: Enter would keep the game
 sleep 0.5
 
 # The 16x16 game: the "4x4" size item of the maximized window, a new game, the candidates
@@ -38,5 +38,5 @@ shot window-notes-16x16.png
 send_keys F3
 xdotool key --clearmodifiers F5
 sleep 0.5
-xdotool key --clearmodifiers Return
+xdotool key --clearmodifiers s
 sleep 0.5
