@@ -76,14 +76,21 @@ QRect InkOf(const QString& symbol, const QFont& font) {
         .translated(-margin, -margin - metrics.ascent());
 }
 
-// The face of the notes at a pixel size: small faces are drawn in whole pixels, as smoothed
-// strokes of a few pixels fade into grey smudges.
-QFont NoteFontOfSize(const QFont& entry, int pixels) {
+// How a face of the notes is drawn. Small faces are drawn in whole pixels, as smoothed strokes
+// of a few pixels fade into grey smudges, and full hinting snaps their strokes to the pixels;
+// on the smallest faces hinting can add a row below the baseline, and whole pixels can drop a
+// thin stroke, so the smallest cells may take a face without either.
+enum class NoteRendering { Hinted, Unhinted, Smoothed };
+
+QFont NoteFontOfSize(const QFont& entry, int pixels, NoteRendering rendering) {
     constexpr int kSharpBelowPixels = 10;
     QFont font(entry);
-    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setHintingPreference(rendering == NoteRendering::Hinted ? QFont::PreferFullHinting
+                                                                 : QFont::PreferNoHinting);
     font.setPixelSize(pixels);
-    font.setStyleStrategy(pixels < kSharpBelowPixels ? QFont::NoAntialias : QFont::PreferDefault);
+    font.setStyleStrategy(pixels < kSharpBelowPixels && rendering != NoteRendering::Smoothed
+                              ? QFont::NoAntialias
+                              : QFont::PreferDefault);
     return font;
 }
 
@@ -94,8 +101,8 @@ void FitNoteFace(CellFonts::NoteFace& face, const QFont& entry, int symbolCapHei
                  const QRect& area, int n, std::string_view alphabet) {
     const int placeWidth = area.width() / n - kNotesGap;
     const int placeHeight = std::min(area.height() / n - kNotesGap, symbolCapHeight * 4 / 5);
-    const auto fill = [&](int pixels) {
-        face.plain = NoteFontOfSize(entry, pixels);
+    const auto fill = [&](int pixels, NoteRendering rendering) {
+        face.plain = NoteFontOfSize(entry, pixels, rendering);
         face.strong = face.plain;
         face.strong.setBold(true);
         face.inkTop = 0;
@@ -104,24 +111,35 @@ void FitNoteFace(CellFonts::NoteFace& face, const QFont& entry, int symbolCapHei
         for (std::size_t i = 0; i < alphabet.size() && i < face.inkLeft.size(); ++i) {
             const QString symbol{QLatin1Char(alphabet[i])};
             // The bold face of the highlighted symbol's notes is the wider of the two.
-            const QRect ink = InkOf(symbol, face.plain) | InkOf(symbol, face.strong);
+            const QRect plainInk = InkOf(symbol, face.plain);
+            const QRect strongInk = InkOf(symbol, face.strong);
+            const QRect ink = plainInk | strongInk;
             face.inkLeft[i] = ink.left();
             face.inkWidth[i] = ink.width();
             face.inkTop = std::min(face.inkTop, ink.top());
             face.inkBottom = std::max(face.inkBottom, ink.bottom());
-            fits = fits && ink.width() <= placeWidth;
+            fits = fits && !plainInk.isEmpty() && !strongInk.isEmpty() && ink.width() <= placeWidth;
         }
         return fits && face.inkBottom - face.inkTop + 1 <= placeHeight;
     };
     // From the largest face whose capitals fit, by the font's own measure, down to the first
     // whose ink does: descenders take a row or two more.
     int pixels = std::max(2, placeHeight * 2);
-    while (pixels > 2 && QFontMetrics(NoteFontOfSize(entry, pixels)).capHeight() > placeHeight)
+    while (pixels > 2 &&
+           QFontMetrics(NoteFontOfSize(entry, pixels, NoteRendering::Hinted)).capHeight() >
+               placeHeight)
         --pixels;
-    while (pixels > 2 && !fill(pixels))
+    const auto fits = [&](int pixels) {
+        for (const NoteRendering rendering :
+             {NoteRendering::Hinted, NoteRendering::Unhinted, NoteRendering::Smoothed})
+            if (fill(pixels, rendering))
+                return true;
+        return false;
+    };
+    while (pixels > 2 && !fits(pixels))
         --pixels;
     if (pixels == 2)
-        fill(pixels);
+        fill(pixels, NoteRendering::Smoothed);
     face.ascent = QFontMetrics(face.plain).ascent();
 }
 
