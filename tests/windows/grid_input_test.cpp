@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QKeySequence>
+#include <QScreen>
 #include <functional>
 
 // A real key press reaches the grid through the window's key preview, lands in the selected
@@ -90,6 +91,42 @@ TEST_F(GridWindowTest, MenuOfEachStateCaptionByCaption) {
     // The design-time items are gone for good.
     EXPECT_EQ(Window->N11, nullptr);
     EXPECT_EQ(Window->N21, nullptr);
+}
+
+// On a given nothing can be entered or noted: those items are there, greyed; on an open cell
+// they work again.
+TEST_F(GridWindowTest, OnAGivenTheMenuGreysWhatWouldEnterOrNote) {
+    StartGame(3);
+    for (const bool given : {true, false}) {
+        SCOPED_TRACE(given);
+        Select(FirstCell(given));
+        Window->BuildGridMenu(Playing);
+        for (const char* caption : {"Cancella ", "5", "Note della casella", "Cancella le note"})
+            EXPECT_EQ(MenuItem(caption)->isEnabled(), !given) << caption;
+        EXPECT_TRUE(MenuItem("Suggerimento! [F4]")->isEnabled());
+    }
+}
+
+// The menu never outgrows the screen, where it would split into columns over the title bar:
+// the symbols then wait in a submenu of their own, all of them, in order.
+TEST_F(GridWindowTest, GameMenuFitsTheScreenWithEverySymbolAtHand) {
+    const int screen = Window->screen()->availableGeometry().height();
+    for (int n : {3, 5}) {
+        SCOPED_TRACE(n);
+        Restart();
+        StartGame(n);
+        Window->BuildGridMenu(Playing);
+        EXPECT_LE(Window->popm1->sizeHint().height(), screen);
+        QAction* apart = MenuItem("Simboli");
+        QStringList symbols;
+        for (QAction* item : apart ? apart->menu()->actions() : Window->popm1->actions())
+            if (item->text().size() == 1)
+                symbols << item->text();
+        EXPECT_EQ(symbols.join(QString()), QString::fromStdString(Window->Game().SymbolAlphabet()));
+        if (n == 3) {
+            EXPECT_EQ(apart, nullptr) << "nine symbols fit one under the other";
+        }
+    }
 }
 
 TEST_F(GridWindowTest, GameMenuListsTheAlphabetOfEachSize) {
