@@ -81,9 +81,9 @@ QRect InkOf(const QString& symbol, const QFont& font) {
 // on the smallest faces hinting can add a row below the baseline, and whole pixels can drop a
 // thin stroke, so the smallest cells may take a face without either.
 enum class NoteRendering { Hinted, Unhinted, Smoothed };
+constexpr int kSharpBelowPixels = 10;
 
 QFont NoteFontOfSize(const QFont& entry, int pixels, NoteRendering rendering) {
-    constexpr int kSharpBelowPixels = 10;
     QFont font(entry);
     font.setHintingPreference(rendering == NoteRendering::Hinted ? QFont::PreferFullHinting
                                                                  : QFont::PreferNoHinting);
@@ -101,13 +101,14 @@ void FitNoteFace(CellFonts::NoteFace& face, const QFont& entry, int symbolCapHei
                  const QRect& area, int n, std::string_view alphabet) {
     const int placeWidth = area.width() / n - kNotesGap;
     const int placeHeight = std::min(area.height() / n - kNotesGap, symbolCapHeight * 4 / 5);
-    const auto fill = [&](int pixels, NoteRendering rendering) {
+    // Measures a face; unless told to settle on it, it stops at the first symbol that does
+    // not fit.
+    const auto fill = [&](int pixels, NoteRendering rendering, bool settle = false) {
         face.plain = NoteFontOfSize(entry, pixels, rendering);
         face.strong = face.plain;
         face.strong.setBold(true);
         face.inkTop = 0;
         face.inkBottom = 0;
-        bool fits = true;
         for (std::size_t i = 0; i < alphabet.size() && i < face.inkLeft.size(); ++i) {
             const QString symbol{QLatin1Char(alphabet[i])};
             // The bold face of the highlighted symbol's notes is the wider of the two.
@@ -118,9 +119,11 @@ void FitNoteFace(CellFonts::NoteFace& face, const QFont& entry, int symbolCapHei
             face.inkWidth[i] = ink.width();
             face.inkTop = std::min(face.inkTop, ink.top());
             face.inkBottom = std::max(face.inkBottom, ink.bottom());
-            fits = fits && !plainInk.isEmpty() && !strongInk.isEmpty() && ink.width() <= placeWidth;
+            if (!settle && (plainInk.isEmpty() || strongInk.isEmpty() || ink.width() > placeWidth ||
+                            face.inkBottom - face.inkTop + 1 > placeHeight))
+                return false;
         }
-        return fits && face.inkBottom - face.inkTop + 1 <= placeHeight;
+        return true;
     };
     // From the largest face whose capitals fit, by the font's own measure, down to the first
     // whose ink does: descenders take a row or two more.
@@ -130,16 +133,15 @@ void FitNoteFace(CellFonts::NoteFace& face, const QFont& entry, int symbolCapHei
                placeHeight)
         --pixels;
     const auto fits = [&](int pixels) {
-        for (const NoteRendering rendering :
-             {NoteRendering::Hinted, NoteRendering::Unhinted, NoteRendering::Smoothed})
-            if (fill(pixels, rendering))
-                return true;
-        return false;
+        if (fill(pixels, NoteRendering::Hinted))
+            return true;
+        return pixels < kSharpBelowPixels &&
+               (fill(pixels, NoteRendering::Unhinted) || fill(pixels, NoteRendering::Smoothed));
     };
     while (pixels > 2 && !fits(pixels))
         --pixels;
     if (pixels == 2)
-        fill(pixels, NoteRendering::Smoothed);
+        fill(pixels, NoteRendering::Smoothed, true);
     face.ascent = QFontMetrics(face.plain).ascent();
 }
 
