@@ -70,11 +70,22 @@ void Fill(QMenu& menu, const std::vector<GridMenuItem>& items, const GridMenuHan
     }
 }
 
+// Whether the menu, laid out for its screen, has split its items into columns.
+bool InColumns(QMenu& menu) {
+    menu.ensurePolished();
+    menu.sizeHint(); // lays the items out
+    const QList<QAction*> actions = menu.actions();
+    for (QAction* action : actions)
+        if (menu.actionGeometry(action).left() != menu.actionGeometry(actions.first()).left())
+            return true;
+    return false;
+}
+
 } // namespace
 
 void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
-                  const GridMenuHandlers& handlers, int maxHeight) {
+                  const GridMenuHandlers& handlers) {
     Fill(menu, items, handlers, false);
-    if (menu.sizeHint().height() > maxHeight)
+    if (!menu.isEmpty() && InColumns(menu))
         Fill(menu, items, handlers, true);
 }

@@ -37,7 +37,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
@@ -354,7 +353,7 @@ void TfrmSudoku::BuildGridMenu(std::uint8_t state) {
         if (IsGivenCell(GridViewOf(Core), sg1->currentRow(), sg1->currentColumn()))
             DisableCellEntries(items);
     }
-    FillGridMenu(*popm1, items, handlers, sg1->screen()->availableGeometry().height());
+    FillGridMenu(*popm1, items, handlers);
 }
 
 void TfrmSudoku::N11Click(QAction* item) {
