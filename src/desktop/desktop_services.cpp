@@ -15,10 +15,11 @@ void RealShowMessage(QWidget* owner, const QString& text) {
     box.exec();
 }
 
+// The question guards what a game would lose, so Enter answers No: a stray key keeps the game.
 ConfirmAnswer RealConfirm(QWidget* owner, const QString& text) {
     const auto answer = QMessageBox::question(
         owner, QApplication::applicationName(), text,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
     if (answer == QMessageBox::Yes)
         return ConfirmAnswer::Yes;
     return answer == QMessageBox::No ? ConfirmAnswer::No : ConfirmAnswer::Cancel;

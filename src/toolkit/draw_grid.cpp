@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -217,6 +218,14 @@ bool DrawGrid::focusNextPrevChild(bool next) {
 
 void DrawGrid::updateScrollBars() {
     const QSize content = contentSize();
+    // Never wider or taller than the cells with room for a scroll bar, so that a bar stands
+    // beside the cells rather than across the space a layout would give beyond them.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QSize most = content + QSize(bar, bar) + QSize(2, 2) * frameWidth();
+    if (maximumSize() != most) {
+        setMaximumSize(most);
+        updateGeometry();
+    }
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
     horizontalScrollBar()->setPageStep(view.width());

@@ -18,7 +18,8 @@ class QMenu;
 // callback per repaint: the painter is set to the grid's font with its origin on the grid's
 // top-left corner (scrolling applied) and clipped to the part to repaint, and gets the
 // current cell while the grid is the window's active control. The dotted focus rectangle is
-// drawn afterwards by the grid.
+// drawn afterwards by the grid. The control grows no larger than its cells and a scroll bar,
+// so its scroll bars stay beside the cells.
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -72,6 +73,9 @@ public:
     // Screen readers hear `news` (what just changed) and the current cell, while the grid has
     // the keyboard's focus. The news go with the current cell's name until the next move.
     void tellScreenReader(const QString& news);
+
+    // As large as it may grow: a layout that aligns the grid gives it no more than it needs.
+    QSize sizeHint() const override { return maximumSize(); }
 
     void setPopupMenu(QMenu* menu) { Popup = menu; }
     // While off, a right click shows no menu.

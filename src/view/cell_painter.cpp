@@ -6,7 +6,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <cmath>
+#include <algorithm>
 
 GridView GridViewOf(const GameCore& game) {
     GridView view{game.BoxSize(),      game.GameState(), game.PlayGrid(), game.PuzzleGrid(),
@@ -23,28 +23,126 @@ QFont WithWeight(const QFont& font, bool bold) {
     return face;
 }
 
-// The largest face whose capitals fill at most nine tenths of a place of the mini-grid, to
-// keep the rows of notes apart as far as the cell allows. On the large grids a capital is five
-// pixels high: smoothed, its strokes fade into grey smudges, so small faces are drawn in whole
-// pixels.
-QFont NoteFont(const QFont& entry, double place) {
-    constexpr int kSharpBelowPixels = 10;
-    QFont font(entry);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    const auto sized = [&font](int pixels) {
-        font.setPixelSize(pixels);
-        font.setStyleStrategy(pixels < kSharpBelowPixels ? QFont::NoAntialias
-                                                         : QFont::PreferDefault);
-    };
-    int pixels = 4;
-    for (int next = pixels + 1; next <= place * 2; ++next) {
-        sized(next);
-        if (QFontMetrics(font).capHeight() > place * 0.9)
-            break;
-        pixels = next;
+// Notes keep clear of the cell's edges, where the lines, the heavy line's inner half and the
+// dotted focus frame fall: two pixels on the left and top, one on the right and bottom beside
+// the pixel each place leaves free after it, which also parts neighbouring places.
+constexpr int kNotesInset = 2;
+constexpr int kNotesGap = 1;
+
+QRect NotesArea(const QRect& cell) {
+    return cell.adjusted(kNotesInset, kNotesInset, -(kNotesInset - kNotesGap),
+                         -(kNotesInset - kNotesGap));
+}
+
+// Place i of a BoxSize x BoxSize mini-grid, in alphabet order, without the gap after it.
+QRect NotePlace(const QRect& area, int n, int i) {
+    const int column = i % n;
+    const int row = i / n;
+    const int left = area.x() + column * area.width() / n;
+    const int top = area.y() + row * area.height() / n;
+    return QRect(left, top, area.x() + (column + 1) * area.width() / n - kNotesGap - left,
+                 area.y() + (row + 1) * area.height() / n - kNotesGap - top);
+}
+
+// Where a symbol's ink falls in a face, from its pen position on the baseline, found by
+// drawing it: the fonts' own boxes are approximate, and small faces are drawn in whole pixels.
+QRect InkOf(const QString& symbol, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int margin = metrics.height() / 4 + 2;
+    QImage picture(QSize(metrics.horizontalAdvance(symbol), metrics.height()) +
+                       QSize(2 * margin, 2 * margin),
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(margin, margin + metrics.ascent()), symbol);
     }
-    sized(pixels);
+    int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0, width = picture.width(); x < width; ++x)
+            if (qAlpha(line[x]) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    }
+    if (right < 0)
+        return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom))
+        .translated(-margin, -margin - metrics.ascent());
+}
+
+// How a face of the notes is drawn. Small faces are drawn in whole pixels, as smoothed strokes
+// of a few pixels fade into grey smudges, and full hinting snaps their strokes to the pixels;
+// on the smallest faces hinting can add a row below the baseline, and whole pixels can drop a
+// thin stroke, so the smallest cells may take a face without either.
+enum class NoteRendering { Hinted, Unhinted, Smoothed };
+constexpr int kSharpBelowPixels = 10;
+
+QFont NoteFontOfSize(const QFont& entry, int pixels, NoteRendering rendering) {
+    QFont font(entry);
+    font.setHintingPreference(rendering == NoteRendering::Hinted ? QFont::PreferFullHinting
+                                                                 : QFont::PreferNoHinting);
+    font.setPixelSize(pixels);
+    font.setStyleStrategy(pixels < kSharpBelowPixels && rendering != NoteRendering::Smoothed
+                              ? QFont::NoAntialias
+                              : QFont::PreferDefault);
     return font;
+}
+
+// Gives `face` the largest note face whose ink fits every place of the cell, its descenders
+// included, and stands lower than the cell's own symbols, so that a note never passes for an
+// entry.
+void FitNoteFace(CellFonts::NoteFace& face, const QFont& entry, int symbolCapHeight,
+                 const QRect& area, int n, std::string_view alphabet) {
+    const int placeWidth = area.width() / n - kNotesGap;
+    const int placeHeight = std::min(area.height() / n - kNotesGap, symbolCapHeight * 4 / 5);
+    // Measures a face; unless told to settle on it, it stops at the first symbol that does
+    // not fit.
+    const auto fill = [&](int pixels, NoteRendering rendering, bool settle = false) {
+        face.plain = NoteFontOfSize(entry, pixels, rendering);
+        face.strong = face.plain;
+        face.strong.setBold(true);
+        face.inkTop = 0;
+        face.inkBottom = 0;
+        for (std::size_t i = 0; i < alphabet.size() && i < face.inkLeft.size(); ++i) {
+            const QString symbol{QLatin1Char(alphabet[i])};
+            // The bold face of the highlighted symbol's notes is the wider of the two.
+            const QRect plainInk = InkOf(symbol, face.plain);
+            const QRect strongInk = InkOf(symbol, face.strong);
+            const QRect ink = plainInk | strongInk;
+            face.inkLeft[i] = ink.left();
+            face.inkWidth[i] = ink.width();
+            face.inkTop = std::min(face.inkTop, ink.top());
+            face.inkBottom = std::max(face.inkBottom, ink.bottom());
+            if (!settle && (plainInk.isEmpty() || strongInk.isEmpty() || ink.width() > placeWidth ||
+                            face.inkBottom - face.inkTop + 1 > placeHeight))
+                return false;
+        }
+        return true;
+    };
+    // From the largest face whose capitals fit, by the font's own measure, down to the first
+    // whose ink does: descenders take a row or two more.
+    int pixels = std::max(2, placeHeight * 2);
+    while (pixels > 2 &&
+           QFontMetrics(NoteFontOfSize(entry, pixels, NoteRendering::Hinted)).capHeight() >
+               placeHeight)
+        --pixels;
+    const auto fits = [&](int pixels) {
+        if (fill(pixels, NoteRendering::Hinted))
+            return true;
+        return pixels < kSharpBelowPixels &&
+               (fill(pixels, NoteRendering::Unhinted) || fill(pixels, NoteRendering::Smoothed));
+    };
+    while (pixels > 2 && !fits(pixels))
+        --pixels;
+    if (pixels == 2)
+        fill(pixels, NoteRendering::Smoothed, true);
+    face.ascent = QFontMetrics(face.plain).ascent();
 }
 
 // A symbol drawn once in its face and ink on a clear picture, a pixel to spare on each side:
@@ -70,24 +168,19 @@ bool StampsFit(const QPainter& painter) {
            painter.deviceTransform().type() <= QTransform::TxTranslate;
 }
 
-// The notes' face for this cell height, with each symbol ready in the one form the painter
+// The notes' face for this cell size, with each symbol ready in the one form the painter
 // takes: stamps or laid-out texts.
-const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& view, int cellHeight,
-                                       bool stamped) {
+const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& view,
+                                       const QRect& cell, bool stamped) {
     CellFonts::NoteFace& face = fonts.notes;
-    if (face.cellHeight == cellHeight && face.stamped == stamped)
+    if (face.cellSize == cell.size() && face.stamped == stamped)
         return face;
-    face.cellHeight = cellHeight;
+    face.cellSize = cell.size();
     face.stamped = stamped;
-    face.plain = NoteFont(fonts.entry, static_cast<double>(cellHeight) / view.boxSize);
-    face.strong = face.plain;
-    face.strong.setBold(true);
-    const QFontMetrics metrics(face.plain);
-    face.capHeight = metrics.capHeight();
-    face.ascent = metrics.ascent();
-    for (std::size_t i = 0; i < view.alphabet.size() && i < face.advances.size(); ++i) {
+    FitNoteFace(face, fonts.entry, fonts.entryMetrics.capHeight(),
+                NotesArea(QRect(QPoint(0, 0), cell.size())), view.boxSize, view.alphabet);
+    for (std::size_t i = 0; i < view.alphabet.size() && i < face.inkLeft.size(); ++i) {
         const QString symbol(QLatin1Char(view.alphabet[i]));
-        face.advances[i] = metrics.horizontalAdvance(symbol);
         if (stamped) {
             face.plainStamps[i] = Stamp(symbol, face.plain, kNoteColour);
             face.strongStamps[i] = Stamp(symbol, face.strong, kStrongNoteColour);
@@ -101,27 +194,26 @@ const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& v
     return face;
 }
 
-// Each symbol in its own place of a BoxSize x BoxSize mini-grid, in alphabet order, so a note
-// never moves when others come or go.
+// Each symbol in its own place, so a note never moves when others come or go: its ink centred
+// across the place, the ink of all symbols together centred down it, on one baseline a row.
 void DrawNotes(QPainter& painter, const GridView& view, CellNotes notes, const QRect& rect,
                const CellFonts& fonts) {
     const bool stamped = StampsFit(painter);
-    const CellFonts::NoteFace& face = NoteFaceFor(fonts, view, rect.height(), stamped);
+    const CellFonts::NoteFace& face = NoteFaceFor(fonts, view, rect, stamped);
+    const QRect area = NotesArea(rect);
     const int n = view.boxSize;
     const int highlighted = static_cast<int>(view.alphabet.find(AsciiUpper(view.highlight)));
     const bool anyStrong = view.highlight != ' ' && highlighted >= 0;
+    const int inkHeight = face.inkBottom - face.inkTop + 1;
     for (int i = 0; i < static_cast<int>(view.alphabet.size()); ++i) {
         if (!(notes & NoteBit(i)))
             continue;
         const bool strong = anyStrong && i == highlighted;
-        // Centred on its place, rounded once: the places of a small cell are a fraction of a
-        // pixel apart, and rounding each edge first would make some neighbours touch.
-        const double centreX = rect.x() + (i % n + 0.5) * rect.width() / n;
-        const double centreY = rect.y() + (i / n + 0.5) * rect.height() / n;
-        const int capTop = static_cast<int>(std::lround(centreY - face.capHeight / 2.0));
+        const QRect place = NotePlace(area, n, i);
+        const int penX = place.x() + (place.width() - face.inkWidth[i]) / 2 - face.inkLeft[i];
+        const int baseline = place.y() + (place.height() - inkHeight) / 2 - face.inkTop;
         // Texts are placed by their top, one ascent above the baseline.
-        const QPoint topLeft(static_cast<int>(std::lround(centreX - face.advances[i] / 2.0)),
-                             capTop + face.capHeight - face.ascent);
+        const QPoint topLeft(penX, baseline - face.ascent);
         if (stamped) {
             painter.drawImage(topLeft - QPoint(1, 0),
                               strong ? face.strongStamps[i] : face.plainStamps[i]);
@@ -152,32 +244,36 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
 
     const bool given = IsGivenCell(view, row, column);
     const QFontMetrics& metrics = given ? fonts.givenMetrics : fonts.entryMetrics;
-    painter.setFont(given ? fonts.given : fonts.entry);
-    // The full width of "8" is taken off, so symbols sit a little left of the centre.
-    const int dx = (right - left) / 2 - metrics.horizontalAdvance(QLatin1Char('8'));
-    const int dy = (bottom - top) / 2 - metrics.height() / 2;
-
     const bool playing = view.gameState == Playing;
-    if (const CellNotes notes = ShownNotes(view, row, column)) {
+    const CellNotes notes = ShownNotes(view, row, column);
+    if (notes) {
+        // Ringed, the selection would run through the notes.
+        if (focused && playing)
+            painter.fillRect(rect, kSelectedNotesColour);
         DrawNotes(painter, view, notes, rect, fonts);
-        painter.setFont(given ? fonts.given : fonts.entry);
-    }
-    if (focused && playing) {
-        painter.setPen(QPen(kMarkColour, 1));
-        painter.setBrush(Qt::NoBrush);
-        // Bounding box (L+2, T+2)-(R-2, B-2), its right and bottom edges exclusive.
-        painter.drawEllipse(QRect(left + 2, top + 2, right - left - 5, bottom - top - 5));
     }
 
     const char symbol = ShownSymbol(view, row, column);
     if (symbol != ' ') {
+        const QString text{QLatin1Char(symbol)};
+        painter.setFont(given ? fonts.given : fonts.entry);
+        // Centred across the cell by its advance and down it by the font's height.
+        const int dx = ((right - left) - metrics.horizontalAdvance(text)) / 2;
+        const int dy = (bottom - top) / 2 - metrics.height() / 2;
         // Opaque, as the text cell is painted white behind the symbol.
         painter.setBackgroundMode(Qt::OpaqueMode);
         painter.setBackground(tinted ? kHighlightColour : QColor(Qt::white));
         painter.setPen(given ? kGivenColour : kEntryColour);
-        painter.drawText(QPoint(left + dx, top + dy + metrics.ascent()),
-                         QString(QLatin1Char(symbol)));
+        painter.drawText(QPoint(left + dx, top + dy + metrics.ascent()), text);
         painter.setBackgroundMode(Qt::TransparentMode);
+    }
+    // After the symbol, whose opaque box would otherwise cut the ring where the font's height
+    // comes near the cell's.
+    if (focused && playing && !notes) {
+        painter.setPen(QPen(kMarkColour, 1));
+        painter.setBrush(Qt::NoBrush);
+        // Bounding box (L+2, T+2)-(R-2, B-2), its right and bottom edges exclusive.
+        painter.drawEllipse(QRect(left + 2, top + 2, right - left - 5, bottom - top - 5));
     }
     if (ShowsRepeat(view, row, column)) {
         painter.setPen(QPen(kMarkColour, 1));

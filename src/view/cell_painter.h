@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QStaticText>
 #include <array>
 #include <cstdint>
@@ -50,6 +51,8 @@ inline const QColor kGridLineColour{192, 192, 192};
 inline const QColor kNoteColour{96, 96, 96}; // grey, yet dark enough for the small size
 inline const QColor kStrongNoteColour{0, 0, 0};
 inline const QColor kHighlightColour{255, 236, 150}; // a light tint under every colour of ink
+// The selected cell while it shows notes: a tint, as an ellipse would run through them.
+inline const QColor kSelectedNotesColour{255, 214, 214};
 
 // The two faces of the grid's font with their metrics, worked out once per repaint rather
 // than once per cell. Only the weight differs from the grid's font.
@@ -62,13 +65,16 @@ struct CellFonts {
     // The small face of the notes, made for the first cell of a repaint that has notes: every
     // cell of a repaint has the same size.
     struct NoteFace {
-        int cellHeight = -1;
+        QSize cellSize;
         bool stamped = false; // which of the two forms below the symbols are ready in
         QFont plain;
         QFont strong;
-        int capHeight = 0;
+        // The ink of every symbol together, from its baseline: where the rows of notes line up.
+        int inkTop = 0;    // above the baseline, negative
+        int inkBottom = 0; // the lowest row of ink, from the baseline
         int ascent = 0;
-        std::array<int, kNotesSide> advances{}; // of each symbol, in alphabet order
+        std::array<int, kNotesSide> inkLeft{};  // of each symbol from its pen position
+        std::array<int, kNotesSide> inkWidth{}; // in alphabet order
         // Each symbol laid out once, in both faces, for a page or a scaled screen;
         std::array<QStaticText, kNotesSide> plainTexts;
         std::array<QStaticText, kNotesSide> strongTexts;
@@ -81,10 +87,10 @@ struct CellFonts {
 
 // Paints cell (row, column) into `rect`, whose right and bottom edges are exclusive
 // (rect.x() + rect.width() is the first pixel after the cell): white fill, the symbol of the
-// state's grid (givens blue and bold), the selection ellipse on the focused cell while
+// state's grid (givens blue and bold) centred, the selection ellipse on the focused cell while
 // playing, the conflict stroke while playing with checking on, and the box separators along
 // the right and bottom edges; a tint under the highlighted symbol and the notes of an open
-// blank cell in their fixed places, when the view has them. The painter comes back with its pen,
-// brush and font as they were.
+// blank cell in their fixed places, when the view has them (the selected cell is then tinted
+// instead of ringed). The painter comes back with its pen, brush and font as they were.
 void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, const QRect& rect,
                   bool focused, const CellFonts& fonts);

@@ -54,3 +54,20 @@ std::vector<GridMenuItem> NotesMenuItems(const QString& alphabet, CellNotes cell
     items.push_back(CommandItem(GameCommand::Redo, kRedoCaption));
     return items;
 }
+
+void DisableCellEntries(std::vector<GridMenuItem>& items) {
+    for (GridMenuItem& item : items)
+        switch (item.kind) {
+        case GridMenuItemKind::Symbol:
+        case GridMenuItemKind::Clear:
+        case GridMenuItemKind::NotesSubmenu:
+        case GridMenuItemKind::Note:
+        case GridMenuItemKind::ClearNotes:
+            item.enabled = false;
+            break;
+        case GridMenuItemKind::Checking:
+        case GridMenuItemKind::Command:
+        case GridMenuItemKind::Separator:
+            break;
+        }
+}

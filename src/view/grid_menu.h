@@ -28,6 +28,7 @@ struct GridMenuItem {
     char tag = 0;
     GameCommand command = GameCommand::Play;
     bool checked = false; // a note item: the symbol is noted
+    bool enabled = true;
     friend bool operator==(const GridMenuItem&, const GridMenuItem&) = default;
 };
 
@@ -35,6 +36,10 @@ struct GridMenuItem {
 // current size and whether checking is on; none for states without a menu.
 std::vector<GridMenuItem> GridMenuItems(std::uint8_t gameState, const QString& alphabet,
                                         bool checking);
+
+// On a given, which refuses every entry and note, the items that would enter or note something
+// are shown disabled.
+void DisableCellEntries(std::vector<GridMenuItem>& items);
 
 // The items a game adds after the others: a separator, the selected cell's notes as checkable
 // symbols, clearing them, filling in candidates, undo and redo.

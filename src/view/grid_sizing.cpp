@@ -25,6 +25,15 @@ const SizeRow* RowFor(int boxSize) {
     return &kSizes[boxSize - 3];
 }
 
+// Above the point steps a cell grows with its font, from the 16-point cell.
+int CellSide(int extra, int fontPoints) {
+    if (fontPoints <= kLastPointStepFontPoints)
+        return fontPoints + extra;
+    return static_cast<int>(
+        std::lround((kLastPointStepFontPoints + extra) * static_cast<double>(fontPoints) /
+                    kLastPointStepFontPoints));
+}
+
 } // namespace
 
 std::optional<GridLayout> GridLayoutFor(int boxSize, int fontPoints) {
@@ -34,8 +43,8 @@ std::optional<GridLayout> GridLayoutFor(int boxSize, int fontPoints) {
     GridLayout layout;
     layout.boxSize = boxSize;
     layout.side = boxSize * boxSize;
-    layout.columnWidth = fontPoints + row->columnExtra;
-    layout.rowHeight = fontPoints + row->rowExtra;
+    layout.columnWidth = CellSide(row->columnExtra, fontPoints);
+    layout.rowHeight = CellSide(row->rowExtra, fontPoints);
     layout.lineWidth = row->lineWidth;
     return layout;
 }
@@ -47,22 +56,27 @@ std::optional<WindowLayout> WindowLayoutFor(int boxSize) {
     return row->window;
 }
 
-bool ZoomIn(GridZoom& zoom) {
-    if (zoom.fontPoints >= kMaxGridFontPoints)
-        return false;
-    ++zoom.fontPoints;
-    ++zoom.columnWidth;
-    ++zoom.rowHeight;
-    return true;
-}
-
-bool ZoomOut(GridZoom& zoom) {
-    if (zoom.fontPoints <= kMinGridFontPoints)
-        return false;
-    --zoom.fontPoints;
-    --zoom.columnWidth;
-    --zoom.rowHeight;
-    return true;
+int ZoomStep(int fontPoints, bool larger) {
+    // Each step above 16 points adds about a tenth, rounded to whole points.
+    static constexpr int kLargeSteps[] = {
+        18, 20, 22, 24, 26, 28, 32, 36, 40, 44, kMaxGridFontPoints};
+    if (larger) {
+        if (fontPoints < kLastPointStepFontPoints)
+            return std::max(kMinGridFontPoints, fontPoints + 1);
+        for (const int step : kLargeSteps)
+            if (step > fontPoints)
+                return step;
+        return std::min(fontPoints, kMaxGridFontPoints);
+    }
+    if (fontPoints <= kMinGridFontPoints)
+        return fontPoints;
+    if (fontPoints <= kLastPointStepFontPoints + 1)
+        return fontPoints - 1;
+    int below = kLastPointStepFontPoints;
+    for (const int step : kLargeSteps)
+        if (step < fontPoints)
+            below = step;
+    return below;
 }
 
 QFont GridFont(int fontPoints) {

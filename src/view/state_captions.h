@@ -15,6 +15,9 @@ inline const QString kHintCaption = QStringLiteral("Suggerimento! [F4]");
 // The play comforts: a check box each in the game panel, and the grid's menu.
 inline const QString kPencilCaption = QStringLiteral("Note a matita [F2]");
 inline const QString kHighlightCaption = QStringLiteral("Evidenzia uguali [F3]");
+// Where the grid's menu gathers the symbols when, one under the other, they would not fit the
+// screen.
+inline const QString kSymbolsMenuCaption = QStringLiteral("Simboli");
 inline const QString kNotesMenuCaption = QStringLiteral("Note della casella");
 inline const QString kClearNotesCaption = QStringLiteral("Cancella le note");
 inline const QString kFillCandidatesCaption = QStringLiteral("Inserisci i candidati [F11]");

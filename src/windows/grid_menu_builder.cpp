@@ -1,12 +1,17 @@
 #include "windows/grid_menu_builder.h"
 
+#include "view/state_captions.h"
+
 #include <QAction>
 #include <QMenu>
 
-void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
-                  const GridMenuHandlers& handlers) {
+namespace {
+
+void Fill(QMenu& menu, const std::vector<GridMenuItem>& items, const GridMenuHandlers& handlers,
+          bool symbolsApart) {
     menu.clear();
     QMenu* notes = nullptr;
+    QMenu* symbols = nullptr;
     for (const GridMenuItem& entry : items) {
         if (entry.kind == GridMenuItemKind::Separator) {
             menu.addSeparator();
@@ -14,10 +19,20 @@ void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
         }
         if (entry.kind == GridMenuItemKind::NotesSubmenu) {
             notes = menu.addMenu(entry.caption);
+            notes->setEnabled(entry.enabled);
             continue;
         }
-        QAction* item = (entry.kind == GridMenuItemKind::Note && notes ? notes : &menu)
-                            ->addAction(entry.caption);
+        if (entry.kind == GridMenuItemKind::Symbol && symbolsApart && !symbols) {
+            symbols = menu.addMenu(kSymbolsMenuCaption);
+            symbols->setEnabled(entry.enabled);
+        }
+        QMenu* into = &menu;
+        if (entry.kind == GridMenuItemKind::Note && notes)
+            into = notes;
+        if (entry.kind == GridMenuItemKind::Symbol && symbols)
+            into = symbols;
+        QAction* item = into->addAction(entry.caption);
+        item->setEnabled(entry.enabled);
         switch (entry.kind) {
         case GridMenuItemKind::Separator:
         case GridMenuItemKind::NotesSubmenu:
@@ -53,4 +68,24 @@ void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
             break;
         }
     }
+}
+
+// Whether the menu, laid out for its screen, has split its items into columns.
+bool InColumns(QMenu& menu) {
+    menu.ensurePolished();
+    menu.sizeHint(); // lays the items out
+    const QList<QAction*> actions = menu.actions();
+    for (QAction* action : actions)
+        if (menu.actionGeometry(action).left() != menu.actionGeometry(actions.first()).left())
+            return true;
+    return false;
+}
+
+} // namespace
+
+void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
+                  const GridMenuHandlers& handlers) {
+    Fill(menu, items, handlers, false);
+    if (!menu.isEmpty() && InColumns(menu))
+        Fill(menu, items, handlers, true);
 }

@@ -17,8 +17,10 @@ struct GridMenuHandlers {
     std::function<void()> clearNotes;
 };
 
-// Fills `menu` afresh with `items`; the note items go into a submenu under their caption. A command
-// item keeps its own caption but is enabled exactly as the command's action is, and runs the action
-// only while it is enabled.
+// Fills `menu` afresh with `items`; the note items go into a submenu under their caption, and so
+// do the symbols when the menu would otherwise be taller than its screen, where it would split
+// into columns and cover the title bar. A command item keeps its own
+// caption but is enabled exactly as the command's action is, and runs the action only while it
+// is enabled; the other items are enabled as they say.
 void FillGridMenu(QMenu& menu, const std::vector<GridMenuItem>& items,
                   const GridMenuHandlers& handlers);

@@ -181,7 +181,8 @@ void BuildGridArea(TfrmSudoku& w, QWidget* client) {
     w.sg1->setRowCount(25);
     w.sg1->setDefaultColWidth(25);
     w.sg1->setDefaultRowHeight(22);
-    fill->addWidget(w.sg1);
+    // The grid keeps to the top-left corner when its cells leave room in the panel.
+    fill->addWidget(w.sg1, 1, Qt::AlignLeft | Qt::AlignTop);
 
     w.popm1 = Named(new QMenu(&w), "popm1");
     w.N11 = Named(w.popm1->addAction(QStringLiteral("1")), "N11");

@@ -12,6 +12,7 @@
 #include "toolkit/key_preview.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/segment_clock.h"
+#include "view/cell_facts.h"
 #include "view/cell_input.h"
 #include "view/cell_painter.h"
 #include "view/function_keys.h"
@@ -31,6 +32,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -353,6 +355,8 @@ void TfrmSudoku::BuildGridMenu(std::uint8_t state) {
         const auto notes =
             NotesMenuItems(alphabet, Core.NotesAt(sg1->currentRow(), sg1->currentColumn()));
         items.insert(items.end(), notes.begin(), notes.end());
+        if (IsGivenCell(GridViewOf(Core), sg1->currentRow(), sg1->currentColumn()))
+            DisableCellEntries(items);
     }
     FillGridMenu(*popm1, items, handlers);
 }
@@ -389,9 +393,17 @@ void TfrmSudoku::PrepareGrid(std::int32_t boxSize, bool newBoxSize) {
     sg1->setCurrentCell(0, 0);
     if (const auto layout = GridLayoutFor(boxSize, GridFontPoints))
         ApplyGridLayout(*sg1, *layout);
+    FitGridToItsCells();
     update();
     sg1->setCurrentCell(0, 0);
     sg1->viewport()->update();
+}
+
+// The grid's panel gives the grid its new size at once, so that what follows (scrolling to the
+// selection, a picture of the window) sees the grid as it will be shown.
+void TfrmSudoku::FitGridToItsCells() {
+    if (QLayout* layout = pnlGrid->layout())
+        layout->activate();
 }
 
 void TfrmSudoku::FitWindowToBoxSize(std::int32_t boxSize) {
@@ -402,13 +414,15 @@ void TfrmSudoku::FitWindowToBoxSize(std::int32_t boxSize) {
 // A step of the font and the cells together; the grid takes the keyboard back, as after the
 // other buttons.
 void TfrmSudoku::btnFontPiuClick() {
-    GridFontPoints = ZoomGrid(*sg1, GridFontPoints, true);
+    GridFontPoints = ZoomGrid(*sg1, Core.BoxSize(), GridFontPoints, true);
+    FitGridToItsCells();
     update();
     FocusGridIfShown();
 }
 
 void TfrmSudoku::btnFontMenoClick() {
-    GridFontPoints = ZoomGrid(*sg1, GridFontPoints, false);
+    GridFontPoints = ZoomGrid(*sg1, Core.BoxSize(), GridFontPoints, false);
+    FitGridToItsCells();
     update();
     FocusGridIfShown();
 }

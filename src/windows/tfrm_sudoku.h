@@ -94,7 +94,7 @@ public:
     const DesktopServices Services;
     // The game: its data and its decisions.
     const GameCore& Game() const { return Core; }
-    // The grid font's size in points, 8 to 16: it lives as long as the window, so the zoom
+    // The grid font's size in points, 8 to 48: it lives as long as the window, so the zoom
     // carries over to every puzzle and size.
     int GridFontPoints = 8;
     // The hidden window holding the printed page's background; none in some tests.
@@ -153,6 +153,7 @@ private:
     // After a box or a key changed what the grid shows: the grid is repainted and takes the
     // keyboard back.
     void RepaintAndFocusGridIfShown();
+    void FitGridToItsCells();
 
     DesktopGameHost Host;
     GameCore Core;

@@ -31,12 +31,14 @@ void ApplyGridLayout(DrawGrid& grid, const GridLayout& layout) {
     grid.setGridLineWidth(layout.lineWidth);
 }
 
-int ZoomGrid(DrawGrid& grid, int fontPoints, bool larger) {
-    GridZoom zoom{fontPoints, grid.defaultColWidth(), grid.defaultRowHeight()};
-    if (!(larger ? ZoomIn(zoom) : ZoomOut(zoom)))
+int ZoomGrid(DrawGrid& grid, int boxSize, int fontPoints, bool larger) {
+    const int points = ZoomStep(fontPoints, larger);
+    if (points == fontPoints)
         return fontPoints;
-    grid.setFont(GridFont(zoom.fontPoints));
-    grid.setDefaultColWidth(zoom.columnWidth);
-    grid.setDefaultRowHeight(zoom.rowHeight);
-    return zoom.fontPoints;
+    grid.setFont(GridFont(points));
+    if (const auto layout = GridLayoutFor(boxSize, points)) {
+        grid.setDefaultColWidth(layout->columnWidth);
+        grid.setDefaultRowHeight(layout->rowHeight);
+    }
+    return points;
 }

@@ -19,6 +19,6 @@ void CentreOnScreen(QWidget& window);
 // The grid's rows, columns, cells and lines for a shape.
 void ApplyGridLayout(DrawGrid& grid, const GridLayout& layout);
 
-// One zoom step of the grid's font and cells, from `fontPoints`; nothing at either end of the
-// range. Returns the font size now in use.
-int ZoomGrid(DrawGrid& grid, int fontPoints, bool larger);
+// One zoom step of the grid's font and of the cells of a box size, from `fontPoints`; nothing at
+// either end of the range. Returns the font size now in use.
+int ZoomGrid(DrawGrid& grid, int boxSize, int fontPoints, bool larger);

@@ -19,12 +19,13 @@ xvfb_cleanup() {
 }
 trap xvfb_cleanup EXIT
 
-# Starts Xvfb on the first free display number from 90 and openbox on it.
+# Starts Xvfb on the first free display number from 90 and openbox on it; the screen is
+# 1280x1024 unless XVFB_SCREEN names another (say 1366x768x24).
 xvfb_start() {
     local n
     for n in $(seq 90 140); do
         if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-            Xvfb ":${n}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":${n}" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
             XVFB_PID=$!
             export DISPLAY=":${n}"
             local i

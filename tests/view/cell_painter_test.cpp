@@ -10,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -246,6 +247,20 @@ TEST_P(GridPixels, SelectionEllipseOnlyWhilePlayingOnTheFocusedCell) {
     }
     // Without the focus (the grid is not the active control) there is no ellipse.
     EXPECT_EQ(Count(game.Render(4, false), whole, IsRed), 0);
+    // Around a symbol too, however near the font's height comes to the cell's: the ring is
+    // whole, crossing every column of the cell above and below the middle.
+    for (int points : {kMinGridFontPoints, kLastPointStepFontPoints, kMaxGridFontPoints}) {
+        const Game zoomed(GetParam(), points);
+        const GridCell given = zoomed.FirstGiven();
+        const QRect cell = Cell(zoomed, given);
+        const QImage image = zoomed.Render(4, false, given);
+        const int half = cell.height() / 2;
+        for (int x = cell.left() + 3; x <= cell.right() - 3; ++x) {
+            ASSERT_GT(Count(image, QRect(x, cell.top(), 1, half), IsRed), 0) << points << ": " << x;
+            ASSERT_GT(Count(image, QRect(x, cell.top() + half, 1, half), IsRed), 0)
+                << points << ": " << x;
+        }
+    }
 }
 
 TEST_P(GridPixels, RepeatsAreStruckOnEveryCellInvolved) {
@@ -306,32 +321,30 @@ TEST_P(GridPixels, WrongButRepeatFreeEntryIsNotStruck) {
     EXPECT_EQ(Count(game.Render(4, true), whole, IsRed), 0);
 }
 
-TEST_P(GridPixels, SymbolsSitLeftOfTheCentreAndAreCentredVertically) {
-    const Game game(GetParam(), 16);
-    const GridCell given = game.FirstGiven();
-    const QRect rect = Cell(game, given);
-    const QImage image = game.Render(1, false);
-    int minX = rect.right(), maxX = rect.left(), minY = rect.bottom(), maxY = rect.top();
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (IsBlueInk(image.pixel(x, y))) {
-                minX = std::min(minX, x);
-                maxX = std::max(maxX, x);
-                minY = std::min(minY, y);
-                maxY = std::max(maxY, y);
-            }
-    ASSERT_LT(minX, maxX);
-    QFont bold = game.font;
-    bold.setBold(true);
-    const int advance = QFontMetrics(bold).horizontalAdvance(QLatin1Char('8'));
-    const double inkCentreX = (minX + maxX) / 2.0;
-    const double inkCentreY = (minY + maxY) / 2.0;
-    const double cellCentreX = rect.left() + rect.width() / 2.0;
-    const double cellCentreY = rect.top() + rect.height() / 2.0;
-    // The whole advance of "8" is taken off: about half an advance left of the centre.
-    EXPECT_LT(inkCentreX, cellCentreX - advance / 4.0);
-    EXPECT_GT(inkCentreX, cellCentreX - advance * 1.5);
-    EXPECT_NEAR(inkCentreY, cellCentreY, rect.height() / 5.0);
+TEST_P(GridPixels, SymbolsAreCentredInTheirCells) {
+    for (int points : {kMinGridFontPoints, kLastPointStepFontPoints, kMaxGridFontPoints}) {
+        SCOPED_TRACE(points);
+        const Game game(GetParam(), points);
+        const GridCell given = game.FirstGiven();
+        const QRect rect = Cell(game, given);
+        const QImage image = game.Render(1, false);
+        int minX = rect.right(), maxX = rect.left(), minY = rect.bottom(), maxY = rect.top();
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (IsBlueInk(image.pixel(x, y))) {
+                    minX = std::min(minX, x);
+                    maxX = std::max(maxX, x);
+                    minY = std::min(minY, y);
+                    maxY = std::max(maxY, y);
+                }
+        ASSERT_LT(minX, maxX);
+        QFont bold = game.font;
+        bold.setBold(true);
+        const int advance = QFontMetrics(bold).horizontalAdvance(QLatin1Char('8'));
+        // A narrow "1" sits a little off its advance's centre; the whole advance off is a fault.
+        EXPECT_NEAR((minX + maxX) / 2.0, rect.left() + rect.width() / 2.0, advance / 4.0);
+        EXPECT_NEAR((minY + maxY) / 2.0, rect.top() + rect.height() / 2.0, rect.height() / 5.0);
+    }
 }
 
 TEST_P(GridPixels, ScrolledPartMatchesTheWholeGrid) {
@@ -358,56 +371,119 @@ TEST_P(GridPixels, ScrolledPartMatchesTheWholeGrid) {
     }
 }
 
-// Each note has its own place, a BoxSize x BoxSize mini-grid of the cell in alphabet order,
-// at the smallest, the middle and the largest zoom; with no note and no highlight nothing
-// changes. From the middle zoom up, the notes of a 25x25 grid stay legible: five pixels
-// high or more, and drawn in whole pixels of their grey rather than smoothed into a smudge.
-TEST_P(GridPixels, NotesSitInTheirPlacesAndNoNoteChangesNothing) {
+// The ink of one painting of `cell` against another: the box of the pixels that differ.
+QRect InkBetween(const QImage& with, const QImage& without, const QRect& cell) {
+    QRect ink;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// Every note of a cell, alone, at the smallest, the middle and the largest zoom, on a screen
+// at its natural size and at twice it: each note's ink is whole inside the cell, with a clear
+// pixel between it and the lines, the heavy lines' inner half and every other note; no note
+// stands as tall as the cell's symbols; and from the middle zoom up a 25x25 grid's capitals are
+// seven pixels high. Notes are grey, lighter than the symbols, and no note changes nothing.
+TEST_P(GridPixels, EveryNoteIsWholeApartFromLinesAndNeighboursAndSmallerThanTheSymbols) {
     const int n = GetParam();
+    const std::string alphabet(AlphabetFor(n));
     constexpr int kMiddlePoints = (kMinGridFontPoints + kMaxGridFontPoints) / 2;
-    for (int points : {kMinGridFontPoints, kMiddlePoints, kMaxGridFontPoints}) {
-        SCOPED_TRACE(points);
-        const Game game(n, points);
-        const std::string alphabet(AlphabetFor(n));
-        const GridCell open = game.FirstOpenOffTheDiagonal();
-        const QRect rect = Cell(game, open);
-        NotesGrid notes{};
-        GridView view = game.View(4, false);
-        view.alphabet = alphabet;
-        view.notes = &notes;
-        const QImage plain = game.Render(4, false);
-        QImage image(plain.size(), QImage::Format_RGB32);
-        const auto render = [&] {
-            image.fill(kBackdrop);
-            QPainter painter(&image);
-            PaintGrid(painter, view, game.layout.Cells(), std::nullopt, game.font);
-        };
-        render();
-        ASSERT_EQ(image, plain);
-        for (int i : {0, n - 1, n * n / 2, n * n - n, n * n - 1}) {
-            SCOPED_TRACE(i);
-            notes[open.row][open.column] = NoteBit(i);
-            render();
-            const QRect place = NotePlace(rect, n, i);
-            const auto grey = [](QRgb p) { return p != kWhite; };
-            // Ink inside its place, none elsewhere in the cell (a pixel of anti-aliasing
-            // around it allowed).
-            EXPECT_GT(Count(image, place, grey), 0);
-            EXPECT_EQ(Count(image, rect, grey),
-                      Count(image, place.adjusted(-1, -1, 1, 1) & rect, grey));
-            // Grey, lighter than the symbols' black.
-            EXPECT_EQ(Count(image, rect, [](QRgb p) { return qGreen(p) < 96; }), 0);
-            if (n == 5 && points >= kMiddlePoints) {
-                int inkRows = 0;
-                for (int y = rect.top(); y <= rect.bottom(); ++y)
-                    inkRows += Count(image, QRect(rect.left(), y, rect.width(), 1), grey) > 0;
-                EXPECT_GE(inkRows, 5);
-                EXPECT_EQ(Count(image, rect,
-                                [](QRgb p) { return p != kWhite && p != kNoteColour.rgb(); }),
-                          0);
+    for (int points : {kMinGridFontPoints, kMiddlePoints, kMaxGridFontPoints})
+        for (int scale : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << points << " points at scale " << scale);
+            const Game game(n, points);
+            // The last open cell off the diagonal: a box's bottom-right corner is more likely
+            // there, with the heavy lines on two of its sides.
+            GridCell open{-1, -1};
+            for (int r = 0; r < game.Side(); ++r)
+                for (int c = 0; c < game.Side(); ++c)
+                    if (game.puzzle[r][c] == ' ' && r != c)
+                        open = {r, c};
+            const GridCell given = game.FirstGiven();
+            NotesGrid notes{};
+            GridView view = game.View(4, false);
+            view.alphabet = alphabet;
+            view.notes = &notes;
+            // The cell and what lies around it, painted as a screen of that scale paints it.
+            const auto paint = [&](GridCell cell) {
+                const QRect around = Cell(game, cell).adjusted(-4, -4, 4, 4);
+                QImage image(around.size() * scale, QImage::Format_RGB32);
+                image.setDevicePixelRatio(scale);
+                image.fill(kBackdrop);
+                QPainter painter(&image);
+                painter.setClipRect(QRect(QPoint(0, 0), around.size()));
+                painter.translate(-around.topLeft());
+                PaintGrid(painter, view, game.layout.Cells(), std::nullopt, game.font);
+                return image;
+            };
+            const QRect cell(QPoint(4, 4) * scale, Cell(game, open).size() * scale);
+            const QImage bare = paint(open);
+            std::vector<QRect> inks;
+            for (int i = 0; i < n * n; ++i) {
+                notes[open.row][open.column] = NoteBit(i);
+                const QImage image = paint(open);
+                const QRect ink = InkBetween(image, bare, cell);
+                ASSERT_FALSE(ink.isEmpty()) << "note " << i;
+                // A clear pixel all round, where the bare cell is white.
+                const QRect clear = ink.adjusted(-1, -1, 1, 1);
+                ASSERT_EQ(Count(bare, clear, [](QRgb p) { return p != kWhite; }), 0)
+                    << "note " << i << " at " << ink.x() << "," << ink.y() << " " << ink.width()
+                    << "x" << ink.height();
+                ASSERT_EQ(Count(image, ink, [](QRgb p) { return qGreen(p) < 96; }), 0)
+                    << "note " << i << " is grey";
+                for (std::size_t j = 0; j < inks.size(); ++j)
+                    ASSERT_FALSE(clear.intersects(inks[j])) << "notes " << j << " and " << i;
+                inks.push_back(ink);
+            }
+            notes[open.row][open.column] = 0;
+            ASSERT_EQ(paint(open), bare) << "no note";
+
+            const QImage symbolCell = paint(given);
+            const QRect givenCell(QPoint(4, 4) * scale, Cell(game, given).size() * scale);
+            int symbolTop = givenCell.bottom(), symbolBottom = givenCell.top();
+            for (int y = givenCell.top(); y <= givenCell.bottom(); ++y)
+                if (Count(symbolCell, QRect(givenCell.left() + 3, y, givenCell.width() - 6, 1),
+                          IsBlueInk) > 0) {
+                    symbolTop = std::min(symbolTop, y);
+                    symbolBottom = std::max(symbolBottom, y);
+                }
+            int tallest = 0;
+            for (int i = 0; i < n * n; ++i) {
+                EXPECT_LT(inks[i].height(), symbolBottom - symbolTop + 1) << "note " << i;
+                tallest = std::max(tallest, inks[i].height());
+            }
+            // A note stays a letter, not a dot; only the smallest 25x25 cells, whose 25 notes
+            // share 24 rows of pixels with their gaps, come down to marks.
+            if (n < 5 || points > kMinGridFontPoints) {
+                EXPECT_GE(tallest, 3 * scale);
+            }
+            if (n == 5 && scale == 1 && points >= kMiddlePoints) {
+                EXPECT_GE(inks[alphabet.find('E')].height(), 7);
             }
         }
-    }
+}
+
+// The selected cell of a game, while it shows notes, is tinted rather than ringed: the ring
+// would run through them.
+TEST_P(GridPixels, SelectedCellWithNotesIsTintedNotRinged) {
+    const Game game(GetParam());
+    const std::string alphabet(AlphabetFor(GetParam()));
+    const GridCell open = game.FirstOpen();
+    NotesGrid notes{};
+    notes[open.row][open.column] = NoteBit(0) | NoteBit(GetParam() * GetParam() - 1);
+    GridView view = game.View(4, false);
+    view.alphabet = alphabet;
+    view.notes = &notes;
+    QImage image(GridExtent(game.layout.Cells()), QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintGrid(painter, view, game.layout.Cells(), open, game.font);
+    painter.end();
+    const QRect rect = Cell(game, open);
+    EXPECT_EQ(Count(image, rect, IsRed), 0);
+    EXPECT_GT(Count(image, rect, [](QRgb p) { return p == kSelectedNotesColour.rgb(); }),
+              rect.width() * rect.height() / 2);
 }
 
 // On a screen at 200 % the notes are drawn as text rather than stamped, and each still keeps

@@ -2,12 +2,17 @@
 #include "view/grid_sizing.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
-GridZoom StartZoom(int boxSize) {
-    const GridLayout layout = *GridLayoutFor(boxSize, kMinGridFontPoints);
-    return GridZoom{kMinGridFontPoints, layout.columnWidth, layout.rowHeight};
+// The font sizes met on the way from the smallest step up to the largest.
+std::vector<int> StepsUp() {
+    std::vector<int> steps{kMinGridFontPoints};
+    for (int next = ZoomStep(steps.back(), true); next != steps.back();
+         next = ZoomStep(steps.back(), true))
+        steps.push_back(next);
+    return steps;
 }
 
 TEST(GridSizing, CellSizesAtTheStartingFont) {
@@ -43,34 +48,41 @@ TEST(GridSizing, OtherBoxSizesChangeNothing) {
     }
 }
 
-TEST(GridZoom, EightStepsUpReachSixteenPointsThenStop) {
-    GridZoom zoom = StartZoom(3);
-    for (int step = 0; step < 8; ++step)
-        EXPECT_TRUE(ZoomIn(zoom)) << step;
-    EXPECT_EQ(zoom.fontPoints, 16);
-    EXPECT_EQ(zoom.columnWidth, 52);
-    EXPECT_EQ(zoom.rowHeight, 42);
-    const GridZoom before = zoom;
-    EXPECT_FALSE(ZoomIn(zoom));
-    EXPECT_EQ(zoom.fontPoints, before.fontPoints);
-    EXPECT_EQ(zoom.columnWidth, before.columnWidth);
-    EXPECT_EQ(zoom.rowHeight, before.rowHeight);
+TEST(GridZoom, EightPointStepsThenLargerOnesUpToTheLargestThenStop) {
+    const std::vector<int> steps = StepsUp();
+    ASSERT_GE(steps.size(), 10u);
+    // The first eight steps: a point and a pixel each, to 16 points and 52 x 42 cells at 9x9.
+    for (int i = 0; i <= 8; ++i)
+        EXPECT_EQ(steps[i], kMinGridFontPoints + i);
+    const GridLayout sixteen = *GridLayoutFor(3, steps[8]);
+    EXPECT_EQ(sixteen.columnWidth, 52);
+    EXPECT_EQ(sixteen.rowHeight, 42);
+    EXPECT_EQ(steps.back(), kMaxGridFontPoints);
+    EXPECT_EQ(ZoomStep(kMaxGridFontPoints, true), kMaxGridFontPoints);
+    // Beyond 16 points every step grows the cells, by at most a sixth, keeping their shape,
+    // and a step down retraces a step up.
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        EXPECT_EQ(ZoomStep(steps[i], false), steps[i - 1]) << steps[i];
+        if (steps[i] <= kLastPointStepFontPoints)
+            continue;
+        for (int boxSize : {3, 4, 5}) {
+            const GridLayout before = *GridLayoutFor(boxSize, steps[i - 1]);
+            const GridLayout after = *GridLayoutFor(boxSize, steps[i]);
+            EXPECT_GT(after.rowHeight, before.rowHeight);
+            EXPECT_LE(after.rowHeight, before.rowHeight * 7 / 6 + 1);
+            const GridLayout shape = *GridLayoutFor(boxSize, kLastPointStepFontPoints);
+            EXPECT_NEAR(double(after.columnWidth) / after.rowHeight,
+                        double(shape.columnWidth) / shape.rowHeight, 0.05);
+        }
+    }
 }
 
 TEST(GridZoom, StepDownAtTheStartChangesNothing) {
-    GridZoom zoom = StartZoom(3);
-    EXPECT_FALSE(ZoomOut(zoom));
-    EXPECT_EQ(zoom.fontPoints, 8);
-    EXPECT_EQ(zoom.columnWidth, 44);
-    EXPECT_EQ(zoom.rowHeight, 34);
+    EXPECT_EQ(ZoomStep(kMinGridFontPoints, false), kMinGridFontPoints);
 }
 
 TEST(GridZoom, ZoomCarriesOverToTheNextSize) {
-    GridZoom zoom = StartZoom(3);
-    for (int step = 0; step < 4; ++step)
-        ZoomIn(zoom);
-    ASSERT_EQ(zoom.fontPoints, 12);
-    const GridLayout next = *GridLayoutFor(4, zoom.fontPoints);
+    const GridLayout next = *GridLayoutFor(4, StepsUp()[4]);
     EXPECT_EQ(next.columnWidth, 38);
     EXPECT_EQ(next.rowHeight, 28);
 }

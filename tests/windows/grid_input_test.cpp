@@ -92,6 +92,46 @@ TEST_F(GridWindowTest, MenuOfEachStateCaptionByCaption) {
     EXPECT_EQ(Window->N21, nullptr);
 }
 
+// On a given nothing can be entered or noted: those items are there, greyed; on an open cell
+// they work again.
+TEST_F(GridWindowTest, OnAGivenTheMenuGreysWhatWouldEnterOrNote) {
+    StartGame(3);
+    for (const bool given : {true, false}) {
+        SCOPED_TRACE(given);
+        Select(FirstCell(given));
+        Window->BuildGridMenu(Playing);
+        for (const char* caption : {"Cancella ", "5", "Note della casella", "Cancella le note"})
+            EXPECT_EQ(MenuItem(caption)->isEnabled(), !given) << caption;
+        EXPECT_TRUE(MenuItem("Suggerimento! [F4]")->isEnabled());
+    }
+}
+
+// The menu never outgrows the screen, where it would split into columns over the title bar:
+// the symbols then wait in a submenu of their own, all of them, in order.
+TEST_F(GridWindowTest, GameMenuStaysOneColumnWithEverySymbolAtHand) {
+    for (int n : {3, 5}) {
+        SCOPED_TRACE(n);
+        Restart();
+        StartGame(n);
+        Window->BuildGridMenu(Playing);
+        Window->popm1->sizeHint();
+        const QList<QAction*> items = Window->popm1->actions();
+        for (QAction* item : items)
+            ASSERT_EQ(Window->popm1->actionGeometry(item).left(),
+                      Window->popm1->actionGeometry(items.first()).left())
+                << item->text().toStdString();
+        QAction* apart = MenuItem("Simboli");
+        QStringList symbols;
+        for (QAction* item : apart ? apart->menu()->actions() : items)
+            if (item->text().size() == 1)
+                symbols << item->text();
+        EXPECT_EQ(symbols.join(QString()), QString::fromStdString(Window->Game().SymbolAlphabet()));
+        if (n == 3) {
+            EXPECT_EQ(apart, nullptr) << "nine symbols fit one under the other";
+        }
+    }
+}
+
 TEST_F(GridWindowTest, GameMenuListsTheAlphabetOfEachSize) {
     const char* alphabets[] = {"123456789", "0123456789ABCDEF", "ABCDEFGHIJKLMNOPQRSTUVWXY"};
     for (int n = 3; n <= 5; ++n) {
@@ -169,13 +209,16 @@ TEST_F(GridWindowTest, RightClickMovesTheSelectionOnlyDuringAGame) {
         EXPECT_TRUE(popped);
         EXPECT_EQ(Selection(), (state == Playing ? GridCell{1, 2} : GridCell{0, 0}));
     }
-    // Below the last row the selection stays where it was.
+    // Below the last row the selection stays where it was: on a window large enough for the
+    // grid to end before its control does.
     Restart();
     EnterState(Playing);
+    Window->resize(1200, 900);
+    QCoreApplication::processEvents();
     const QRect last = Window->sg1->cellRect(8, 0);
-    ASSERT_LT(last.bottom() + 20, Window->sg1->viewport()->height());
+    ASSERT_LT(last.bottom() + 8, Window->sg1->viewport()->height());
     Select({3, 3});
-    RightClick(QPoint(last.center().x(), last.bottom() + 15));
+    RightClick(QPoint(last.center().x(), last.bottom() + 7));
     EXPECT_EQ(Selection(), (GridCell{3, 3}));
 }
 

@@ -1,4 +1,5 @@
 // The grid's shape for each size and the zoom buttons, pressed for real on the main window.
+#include "view/grid_sizing.h"
 #include "windows/grid_window.h"
 
 #include <QFontInfo>
@@ -56,17 +57,23 @@ TEST_F(SizingWindowTest, TwentyFiveByTwentyFiveScrollsInsideItsControl) {
     EXPECT_TRUE(Window->sg1->viewport()->rect().contains(last));
 }
 
-TEST_F(SizingWindowTest, EightPlusPressesReachSixteenPointsAndANinthChangesNothing) {
+TEST_F(SizingWindowTest, EightPlusPressesReachSixteenPointsThenLargerStepsUpToTheLargest) {
     Generate(3);
     Plus(8);
     EXPECT_EQ(Window->GridFontPoints, 16);
     EXPECT_EQ(CellSize(), QSize(52, 42));
     EXPECT_EQ(FontPixels(), 21);
+    // The ninth press goes on in the 16-point cell's shape, and so on to the largest step,
+    // where "+" stops.
     Plus();
-    EXPECT_EQ(Window->GridFontPoints, 16);
-    EXPECT_EQ(CellSize(), QSize(52, 42));
+    EXPECT_EQ(Window->GridFontPoints, 18);
+    EXPECT_EQ(CellSize(), QSize(59, 47));
+    Plus(20);
+    EXPECT_EQ(Window->GridFontPoints, kMaxGridFontPoints);
+    EXPECT_EQ(CellSize(), QSize(156, 126));
+    EXPECT_EQ(FontPixels(), 64);
     // And back down to the start, where "-" stops.
-    Minus(9);
+    Minus(30);
     EXPECT_EQ(Window->GridFontPoints, 8);
     EXPECT_EQ(CellSize(), QSize(44, 34));
 }

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -105,7 +106,10 @@ TEST_F(LayoutTest, NestedPanelsSitOnTheirDeclaredPlaces) {
     EXPECT_EQ(Child("pnlTopControlsClient")->geometry(), QRect(1, 61, 982, 67));
     EXPECT_EQ(Child("pnlButtons")->geometry(), QRect(1, 1, 223, 144));
     EXPECT_EQ(Child("pnlLayout")->geometry(), QRect(1, 384, 223, 159));
-    EXPECT_EQ(Child("sg1")->geometry(), QRect(1, 1, 757, 542));
+    // The grid in the panel's top-left corner, as large as its cells with room for a scroll bar.
+    auto* grid = qobject_cast<DrawGrid*>(Child("sg1"));
+    const int bar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    EXPECT_EQ(grid->geometry(), QRect(QPoint(1, 1), grid->contentSize() + QSize(bar, bar)));
 }
 
 TEST_F(LayoutTest, PicturesFitInsideTheirControls) {
@@ -194,20 +198,20 @@ TEST_F(LayoutTest, MakersLinkOpensOurSiteOnOneClick) {
     EXPECT_EQ(Urls, QStringList{WithSecureScheme(MakerSiteAddress())});
 }
 
-TEST_F(LayoutTest, ZoomStaysBetweenEightAndSixteenPoints) {
+TEST_F(LayoutTest, ZoomStaysBetweenEightAndFortyEightPoints) {
     auto* grid = qobject_cast<DrawGrid*>(Child("sg1"));
     // The grid's font is sized in pixels at 96 dots per inch: 8 points are 11 pixels.
     QTest::mouseClick(Child("btnFontMeno"), Qt::LeftButton);
     EXPECT_EQ(Window.GridFontPoints, 8);
     EXPECT_EQ(grid->font().pixelSize(), 11);
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 30; ++i)
         QTest::mouseClick(Child("btnFontPiu"), Qt::LeftButton);
-    EXPECT_EQ(Window.GridFontPoints, 16);
-    EXPECT_EQ(grid->font().pixelSize(), 21);
+    EXPECT_EQ(Window.GridFontPoints, 48);
+    EXPECT_EQ(grid->font().pixelSize(), 64);
     // Generating a 9x9 puzzle then sets the cells from the zoomed font.
     Window.ActGeneraExecute();
-    EXPECT_EQ(grid->defaultColWidth(), 52);
-    EXPECT_EQ(grid->defaultRowHeight(), 42);
+    EXPECT_EQ(grid->defaultColWidth(), 156);
+    EXPECT_EQ(grid->defaultRowHeight(), 126);
 }
 
 TEST(WatermarkHolder, IsNeverShownAndHandsOverAPagePictureItDoesNotKeep) {

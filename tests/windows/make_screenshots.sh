@@ -26,17 +26,24 @@ import -window "$APP_WID" -crop "156x32+$((width - 206))+306" +repage -filter po
     -resize 400% "$OUT/clock.png"
 xdotool key --clearmodifiers F5
 sleep 0.5
-xdotool key --clearmodifiers Return
+xdotool key --clearmodifiers s # Yes, by its underlined letter: Enter would keep the game
 sleep 0.5
 
-# The 16x16 game: the "4x4" size item of the maximized window, a new game, the candidates
-# filled in (F11), highlighting on (F3) and a 1 typed into the first cell (a given keeps its own
+# The 16x16 game: the "4x4" size item of the maximized window, zoomed ten steps to 20 points,
+# where the whole grid still fits and its notes read, a new game, the candidates filled in
+# (F11), highlighting on (F3) and a 1 typed into the first cell (a given keeps its own
 # symbol), so every cell holding that symbol is tinted.
 xdotool mousemove --window "$APP_WID" 300 101 click 1
+read -r width height < <(xdotool getwindowgeometry --shell "$APP_WID" |
+    sed -n 's/^\(WIDTH\|HEIGHT\)=//p' | paste -sd ' ')
+for step in $(seq 1 10); do
+    xdotool mousemove --window "$APP_WID" $((width - 163)) $((height - 136)) click 1
+    sleep 0.1
+done
 send_keys F10 F5 F11 F3 1
 shot window-notes-16x16.png
 send_keys F3
 xdotool key --clearmodifiers F5
 sleep 0.5
-xdotool key --clearmodifiers Return
+xdotool key --clearmodifiers s
 sleep 0.5

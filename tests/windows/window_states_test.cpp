@@ -1,5 +1,6 @@
 // The window in each game state: enabled actions and selectors, button texts, panels.
 #include "game/game_texts.h"
+#include "support/game_cells.h"
 #include "toolkit/action_button.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/segment_clock.h"
@@ -7,7 +8,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <vector>
 
 namespace {
@@ -104,6 +107,40 @@ TEST_F(WindowTest, AbandonAnsweredNoKeepsTheGridFocusedAndYesReopensGeneration) 
     Press(Qt::Key_F5);
     EXPECT_EQ(Window->Game().GameState(), PuzzleView);
     EXPECT_TRUE(Window->ActGenera->isEnabled());
+}
+
+// The real box, as a stray Enter meets it: its default answer keeps the game and its entries.
+TEST_F(WindowTest, EnterOnTheRealAbandonQuestionKeepsTheGame) {
+    Window = std::make_unique<TfrmSudoku>([this] {
+        DesktopServices services = RecordingServices();
+        services.confirm = RealDesktopServices().confirm;
+        return services;
+    }());
+    Window->show();
+    Window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    EnterState(Playing);
+    const GridCell open = FirstCell(Window->Game(), false);
+    Window->sg1->setCurrentCell(open.row, open.column);
+    Press(Qt::Key_5);
+    const CellGrid entries = Window->Game().PlayGrid();
+    ASSERT_EQ(PlayAt(Window->Game(), open), '5');
+    QString asked;
+    QTimer enter;
+    enter.setInterval(20);
+    QObject::connect(&enter, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        enter.stop();
+        asked = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    enter.start();
+    Press(Qt::Key_F5);
+    EXPECT_EQ(asked, kAbandonQuestion);
+    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_TRUE(Window->Game().PlayGrid() == entries);
 }
 
 TEST_F(WindowTest, ButtonsDriveTheSameTransitionsAsKeys) {

@@ -2,7 +2,7 @@
 # The real program on a virtual X display with a window manager, driven as a user drives it:
 # F1 hands the desktop the first help page, keys take effect, the digit row enters digits on
 # US and French layouts, and closing through the window manager closes at once outside a game
-# and asks first during one; in pencil mode a key draws a note, Ctrl+Z takes it away and
+# and asks first during one, where a stray Enter keeps the game; in pencil mode a key draws a note, Ctrl+Z takes it away and
 # Ctrl+Shift+Z brings it back.
 # Usage: xvfb_run_test.sh <caselio program> <output directory>
 set -u
@@ -74,6 +74,17 @@ setxkbmap fr
 enters_a_digit ampersand || fail "the digit row entered nothing on a French layout"
 setxkbmap us
 
+# A stray Enter on the abandon question keeps the game and every entry: No is its default.
+caselio_shot "$OUT/xvfb_before_abandon.png"
+send_keys F5
+caselio_box 5 >/dev/null || fail "F5 in a game asked nothing"
+send_keys Return
+caselio_box 1 >/dev/null && fail "the abandon question is still up after Enter"
+caselio_shot "$OUT/xvfb_after_enter.png"
+grid_changed "$OUT/xvfb_before_abandon.png" "$OUT/xvfb_after_enter.png" &&
+    fail "Enter on the abandon question changed the grid"
+[ "$(grid_pixels "$OUT/xvfb_after_enter.png" '#FF0000')" -gt 0 ] || fail "the game is gone after Enter"
+
 # Pencil mode (F2): a key notes its symbol in a blank cell, found from the last cell leftward;
 # Ctrl+Z takes the note away, Ctrl+Shift+Z brings it back, pixel for pixel.
 notes_a_symbol() {
@@ -102,10 +113,14 @@ caselio_ask_close >/dev/null || fail "closing during a game asked nothing"
 send_keys Escape
 caselio_wait_exit 2 && fail "the program ended after Cancel"
 caselio_shot "$OUT/xvfb_kept.png"
-[ "$(grid_pixels "$OUT/xvfb_kept.png" '#FF0000')" -gt 0 ] || fail "the game is gone after Cancel"
-# Alt+F4 again, and Yes (the box's default button).
+# The selected cell keeps its note, so it is tinted rather than ringed.
+[ "$(grid_pixels "$OUT/xvfb_kept.png" '#FFD6D6')" -gt 0 ] || fail "the game is gone after Cancel"
+# Alt+F4 again: Enter keeps the program too; then Yes, by its underlined letter.
 caselio_ask_close >/dev/null || fail "closing during a game asked nothing the second time"
 send_keys Return
+caselio_wait_exit 2 && fail "the program ended after Enter on the question"
+caselio_ask_close >/dev/null || fail "closing during a game asked nothing the third time"
+send_keys s
 STATUS=0
 caselio_wait_exit 10 || STATUS=$?
 [ "$STATUS" -eq 0 ] || fail "after Yes the program exited with status $STATUS"
@@ -120,15 +135,15 @@ STATUS=0
 caselio_wait_exit 10 || STATUS=$?
 [ "$STATUS" -eq 0 ] || fail "one Alt+F4 in state 1 did not end the program (status $STATUS)"
 
-# The whole grid on the maximized window: 25x25 zoomed to the largest step, a game, and the
-# selection moved to the last cell, which must show its red ellipse. Clicks land where the
+# The whole grid on the maximized window: 25x25 zoomed to the largest step (nineteen presses),
+# a game, and the selection moved to the last cell, which must show its red ellipse. Clicks land where the
 # maximized window on a 1280x1024 screen puts the "5x5" item and the "+" button.
 caselio_start "$PROGRAM" "$OUT/xvfb_program3.log" || fail "window did not appear a third time"
 read -r WIDTH HEIGHT < <(xdotool getwindowgeometry --shell "$APP_WID" |
     sed -n 's/^\(WIDTH\|HEIGHT\)=//p' | paste -sd ' ')
 xdotool mousemove --window "$APP_WID" 370 101 click 1
 send_keys F10
-for step in 1 2 3 4 5 6 7 8; do
+for step in $(seq 1 19); do
     xdotool mousemove --window "$APP_WID" $((WIDTH - 163)) $((HEIGHT - 136)) click 1
     sleep 0.1
 done
@@ -137,6 +152,6 @@ caselio_shot "$OUT/xvfb_25x25_largest.png"
 [ "$(grid_pixels "$OUT/xvfb_25x25_largest.png" '#FF0000')" -gt 0 ] ||
     fail "the last cell of a 25x25 grid at the largest zoom is not drawn"
 caselio_ask_close >/dev/null || fail "closing the 25x25 game asked nothing"
-send_keys Return
+send_keys s
 caselio_wait_exit 10 || fail "the program did not end after the last Yes"
 echo "PASS: screenshots in $OUT"
