@@ -23,7 +23,7 @@ declare -A ours=(
     [print]="print view game engine bank geometry"
     [toolkit]="toolkit geometry"
     [windows]="windows toolkit desktop print view game engine bank geometry"
-    [app]="app windows desktop"
+    [app]="app windows desktop print game"
 )
 declare -A qt_modules=(
     [bank]=""
