@@ -5,7 +5,7 @@
 # and the same starting value writes the same puzzles.
 # Usage: booklet_command_line_test.sh <caselio program>
 set -u
-PROGRAM=$1
+PROGRAM=$(realpath "$1")
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
