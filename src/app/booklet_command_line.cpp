@@ -197,8 +197,8 @@ int RunBookletCommandLine(int argc, char** argv) {
     }
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                          QPageLayout::Millimeter);
-    const BookletFileResult result =
-        WriteBookletPdf(request->path, a4, puzzles, request->boxSize, request->perPage, nullptr);
+    const BookletFileResult result = WriteBookletPdf(request->path, a4, {}, puzzles,
+                                                     request->boxSize, request->perPage, nullptr);
     if (result.outcome != BookletOutcome::Printed) {
         Say(stderr, QStringLiteral("caselio: %1").arg(result.error));
         return kNotWritten;

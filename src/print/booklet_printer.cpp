@@ -14,6 +14,7 @@
 #include <QPen>
 #include <QPrinter>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +67,14 @@ void PaintPage(QPainter& canvas, QSize page, const std::vector<BookletPuzzle>& p
     }
 }
 
+// The pages the print dialog or the writer was told to print, numbered from 1; none for all.
+QPageRanges ChosenPages(const QPagedPaintDevice& device) {
+    if (device.devType() == QInternal::Printer &&
+        static_cast<const QPrinter&>(device).printRange() != QPrinter::PageRange)
+        return {};
+    return device.pageRanges();
+}
+
 void Abort(QPagedPaintDevice& device, QPainter& canvas) {
     if (device.devType() == QInternal::Printer)
         static_cast<QPrinter&>(device).abort();
@@ -102,16 +111,24 @@ BookletOutcome PrintBooklet(QPagedPaintDevice& device, const std::vector<Booklet
     const BookletPlan plan = PlanBooklet(boxSize, int(puzzles.size()), wantedPerPage,
                                          QSizeF(device.widthMM(), device.heightMM()));
     const int pages = plan.Pages();
-    if (progress && !progress(0, pages))
+    std::vector<int> chosen; // the pages to print, from 0
+    const QPageRanges ranges = ChosenPages(device);
+    for (int p = 0; p < pages; ++p)
+        if (ranges.isEmpty() || ranges.contains(p + 1))
+            chosen.push_back(p);
+    if (chosen.empty())
+        return BookletOutcome::NotStarted;
+    const int count = int(chosen.size());
+    if (progress && !progress(0, count))
         return BookletOutcome::Cancelled;
 
     QPainter canvas;
     if (!canvas.begin(&device))
         return BookletOutcome::NotStarted;
     canvas.setRenderHint(QPainter::Antialiasing);
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0) {
-            if (progress && !progress(p, pages)) {
+    for (int done = 0; done < count; ++done) {
+        if (done > 0) {
+            if (progress && !progress(done, count)) {
                 Abort(device, canvas);
                 return BookletOutcome::Cancelled;
             }
@@ -120,12 +137,13 @@ BookletOutcome PrintBooklet(QPagedPaintDevice& device, const std::vector<Booklet
                 return BookletOutcome::NotFinished;
             }
         }
+        const int p = chosen[std::size_t(done)];
         const bool solutions = p >= plan.PuzzlePages();
         const int places = solutions ? plan.solutionsPerPage : plan.puzzlesPerPage;
         const int first = solutions ? (p - plan.PuzzlePages()) * places : p * places;
         PaintPage(canvas, page, puzzles, first, places, boxSize, solutions, p + 1, pages);
     }
-    if (progress && !progress(pages, pages)) {
+    if (progress && !progress(count, count)) {
         Abort(device, canvas);
         return BookletOutcome::Cancelled;
     }
@@ -138,6 +156,7 @@ BookletOutcome PrintBooklet(QPagedPaintDevice& device, const std::vector<Booklet
 }
 
 BookletFileResult WriteBookletPdf(const QString& path, const QPageLayout& layout,
+                                  const QPageRanges& pages,
                                   const std::vector<BookletPuzzle>& puzzles, int boxSize,
                                   int wantedPerPage, const BookletProgress& progress) {
     QSaveFile file(path);
@@ -148,6 +167,7 @@ BookletFileResult WriteBookletPdf(const QString& path, const QPageLayout& layout
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(layout);
+        writer.setPageRanges(pages);
         writer.setCreator(QStringLiteral("Caselio"));
         writer.setTitle(BookletPuzzleHeading(boxSize));
         outcome = PrintBooklet(writer, puzzles, boxSize, wantedPerPage, progress);

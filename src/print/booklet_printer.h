@@ -3,6 +3,7 @@
 #include "game/booklet_puzzles.h"
 
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -22,12 +23,14 @@ using BookletProgress = std::function<bool(int done, int pages)>;
 
 // Prints puzzles of boxSize onto device (a printer set up by the print dialog, or a PDF
 // writer): the puzzles numbered from 1, as many to a page as asked and as fit legibly on its
-// paper (see PlanBooklet), then their solutions with the same numbers. A printer's job is
-// aborted when the booklet is stopped.
+// paper (see PlanBooklet), then their solutions with the same numbers; only the pages of the
+// device's page ranges where it has them (a range chosen in the print dialog). A printer's
+// job is aborted when the booklet is stopped; the progress counts the pages printed.
 BookletOutcome PrintBooklet(QPagedPaintDevice& device, const std::vector<BookletPuzzle>& puzzles,
                             int boxSize, int wantedPerPage, const BookletProgress& progress);
 
-// The booklet as a PDF file at path on paper `layout`, written to a temporary file beside it
+// The booklet as a PDF file at path on paper `layout`, the pages of `pages` only unless it is
+// empty, written to a temporary file beside it
 // that takes the name only once complete: a booklet that is stopped or fails leaves whatever
 // was there before. On failure, error says why.
 struct BookletFileResult {
@@ -35,6 +38,7 @@ struct BookletFileResult {
     QString error;
 };
 BookletFileResult WriteBookletPdf(const QString& path, const QPageLayout& layout,
+                                  const QPageRanges& pages,
                                   const std::vector<BookletPuzzle>& puzzles, int boxSize,
                                   int wantedPerPage, const BookletProgress& progress);
 

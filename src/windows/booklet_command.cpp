@@ -69,9 +69,10 @@ void BookletCommand::Run() {
 
     QString failure;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const BookletFileResult result =
-            WriteBookletPdf(printer.outputFileName(), printer.pageLayout(), puzzles, last_.boxSize,
-                            last_.perPage, report);
+        const BookletFileResult result = WriteBookletPdf(
+            printer.outputFileName(), printer.pageLayout(),
+            printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges(),
+            puzzles, last_.boxSize, last_.perPage, report);
         failure = result.error;
     } else {
         const BookletOutcome outcome =

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSet>
@@ -193,7 +194,7 @@ TEST(BookletPdfTest, TheSolutionNumberedNSolvesThePuzzleNumberedN) {
         const QString path = dir.filePath(QStringLiteral("booklet-%1.pdf").arg(side));
         const auto puzzles = MakeBookletPuzzles(c.boxSize, c.count, 99u);
         const BookletFileResult result =
-            WriteBookletPdf(path, kA4, puzzles, c.boxSize, c.wanted, nullptr);
+            WriteBookletPdf(path, kA4, {}, puzzles, c.boxSize, c.wanted, nullptr);
         ASSERT_EQ(result.outcome, BookletOutcome::Printed) << result.error.toStdString();
 
         const BookletPlan plan = PlanBooklet(c.boxSize, c.count, c.wanted, PrintableMm(kA4));
@@ -231,11 +232,32 @@ TEST(BookletPdfTest, TheSolutionNumberedNSolvesThePuzzleNumberedN) {
     }
 }
 
+TEST(BookletPdfTest, APageRangePrintsThosePagesWithTheirOwnNumbers) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("range.pdf"));
+    QPageRanges pages;
+    pages.addRange(2, 3);
+    pages.addPage(9); // beyond the last page: nothing
+    const auto puzzles = MakeBookletPuzzles(3, 10, 5u);
+    ASSERT_EQ(WriteBookletPdf(path, kA4, pages, puzzles, 3, 4, nullptr).outcome,
+              BookletOutcome::Printed);
+    QStringList footers;
+    for (const auto& page : PdfDocumentWords(path)) {
+        QStringList words;
+        for (const PdfWord& word : page)
+            words << word.text;
+        const QString text = words.join(u' ');
+        footers << text.mid(text.indexOf(QStringLiteral("Pagina")));
+    }
+    // 10 puzzles, 4 a page, then 12 solutions a page: 3 + 1 pages.
+    EXPECT_EQ(footers, (QStringList{"Pagina 2 di 4", "Pagina 3 di 4"}));
+}
+
 TEST(BookletPdfTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing/booklet.pdf"));
     const auto puzzles = MakeBookletPuzzles(3, 2, 1u);
-    const BookletFileResult result = WriteBookletPdf(path, kA4, puzzles, 3, 1, nullptr);
+    const BookletFileResult result = WriteBookletPdf(path, kA4, {}, puzzles, 3, 1, nullptr);
     EXPECT_EQ(result.outcome, BookletOutcome::NotStarted);
     EXPECT_TRUE(result.error.contains(path));
     EXPECT_FALSE(QFile::exists(path));
@@ -252,7 +274,7 @@ TEST(BookletPdfTest, AStoppedBookletLeavesTheFileThatWasThere) {
     int asked = 0;
     const auto puzzles = MakeBookletPuzzles(4, 8, 1u);
     const BookletFileResult result =
-        WriteBookletPdf(path, kA4, puzzles, 4, 1, [&](int done, int pages) {
+        WriteBookletPdf(path, kA4, {}, puzzles, 4, 1, [&](int done, int pages) {
             ++asked;
             EXPECT_LE(done, pages);
             return done < 3;
