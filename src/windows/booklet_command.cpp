@@ -40,7 +40,7 @@ BookletCommand::~BookletCommand() = default;
 
 void BookletCommand::Run() {
     BookletDialog dialog(last_, &window_);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!services_.askDialog || !services_.askDialog(dialog))
         return;
     last_ = dialog.Choice();
 
