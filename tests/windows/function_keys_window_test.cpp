@@ -154,7 +154,7 @@ TEST_F(FunctionKeyTest, KeysWithAModifierPassUnchangedToTheFocusedControl) {
     }
 }
 
-// The booklet's chord, beside the design's keys: its dialog in every state, and the game as it was.
+// The booklet's chord, beside the function keys: its dialog in every state, the game as it was.
 TEST_F(FunctionKeyTest, ShiftF7AsksForABookletAndLeavesTheGameAlone) {
     for (GameStateValue state : {NoPuzzle, PuzzleView, Playing}) {
         Restart();
