@@ -14,6 +14,8 @@ PACKAGES=(
     # a real window under a virtual display, screenshots, printed pages
     xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
     tzdata
+    # a real print queue that prints into PDF files
+    cups printer-driver-cups-pdf
     # a screen reader's view, through AT-SPI, and what Orca says, in Italian and silently
     at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dbus-x11 locales

@@ -1,3 +1,4 @@
+#include "app/booklet_command_line.h"
 #include "app/startup_profile.h"
 #include "desktop/desktop_services.h"
 #include "windows/qt_translations.h"
@@ -10,6 +11,8 @@
 #endif
 
 int main(int argc, char** argv) {
+    if (WantsBookletCommandLine(argc, argv))
+        return RunBookletCommandLine(argc, argv);
     ProfileMark("main");
 #ifdef __GLIBC__
     // A dropped page-sized picture (the print background) goes back to the system: left to

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -42,5 +43,6 @@ DesktopServices RealDesktopServices() {
         QThread::msleep(static_cast<unsigned long>(milliseconds));
     };
     services.printDialog = RealPrintDialog;
+    services.askDialog = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
     return services;
 }

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <functional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -27,6 +28,9 @@ struct DesktopServices {
     std::function<void(int milliseconds)> wait;
     // Shows the print dialog for `printer`; true when the user confirmed.
     std::function<bool(QPrinter& printer, QWidget* owner)> printDialog;
+    // Shows one of the program's own modal dialogs; true when the user confirmed it. Left
+    // empty, such a dialog is taken as cancelled.
+    std::function<bool(QDialog& dialog)> askDialog;
 };
 
 // The desktop's own services.

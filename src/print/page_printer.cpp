@@ -1,6 +1,7 @@
 #include "print/page_printer.h"
 
 #include "print/box_text.h"
+#include "print/draw_grid_picture.h"
 #include "print/page_geometry.h"
 #include "print/rules_text.h"
 #include "print/stretch_bitmap.h"
@@ -70,33 +71,6 @@ QFont TitleFont() {
 QFont RulesFont() {
     QFont font(QStringLiteral("Verdana"), 10, QFont::Bold);
     return font;
-}
-
-// Puts the painter's pen, brush, clip and transform back however the scope is left.
-class SavedPainterState {
-public:
-    explicit SavedPainterState(QPainter& painter) : painter_(painter) { painter_.save(); }
-    ~SavedPainterState() { painter_.restore(); }
-    SavedPainterState(const SavedPainterState&) = delete;
-    SavedPainterState& operator=(const SavedPainterState&) = delete;
-
-private:
-    QPainter& painter_;
-};
-
-// The grid as vector drawing scaled into its rectangle: crisp at printer resolution and
-// small in the print file. The rectangle is first made white and opaque, as a copied
-// picture would be, and nothing is drawn outside it.
-void DrawGridPicture(QPainter& canvas, const QRect& target, const GridPicture& grid) {
-    const SavedPainterState saved(canvas);
-    canvas.setClipRect(target);
-    canvas.fillRect(target, Qt::white);
-    canvas.translate(target.topLeft());
-    canvas.scale(double(target.width()) / grid.size.width(),
-                 double(target.height()) / grid.size.height());
-    canvas.setPen(Qt::black);
-    canvas.setBrush(Qt::NoBrush);
-    grid.paint(canvas);
 }
 
 } // namespace

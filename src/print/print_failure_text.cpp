@@ -30,7 +30,7 @@ QString Reason(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         const QString error = FileError(printer.outputFileName());
         if (!error.isEmpty())
-            return kFileNotWritable.arg(printer.outputFileName(), error);
+            return FileNotWritableText(printer.outputFileName(), error);
     } else if (PrinterHasGoneAway(printer)) {
         return kPrinterGone.arg(printer.printerName());
     }
@@ -42,6 +42,10 @@ QString Reason(const QPrinter& printer) {
 }
 
 } // namespace
+
+QString FileNotWritableText(const QString& path, const QString& reason) {
+    return kFileNotWritable.arg(path, reason);
+}
 
 QString PrintFailureText(const QPrinter& printer, PageOutcome outcome) {
     switch (outcome.kind) {

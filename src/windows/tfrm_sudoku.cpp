@@ -20,6 +20,7 @@
 #include "view/grid_painter.h"
 #include "view/grid_sizing.h"
 #include "view/state_captions.h"
+#include "windows/booklet_command.h"
 #include "windows/grid_menu_builder.h"
 #include "windows/help_pages.h"
 #include "windows/main_window_layout.h"
@@ -45,6 +46,8 @@ TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
     ConnectHandlers();
     NameForScreenReaders(*this);
     Preview = new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });
+    // Beyond the window's own actions: a booklet of puzzles, on a chord of no other use.
+    new BookletCommand(*this, Services);
 }
 
 TfrmSudoku::~TfrmSudoku() = default;

@@ -4,7 +4,7 @@
 # that the table does not allow, and on a folder under src/ that the table does not know.
 # The game side runs bank -> engine -> game -> view -> print; the geometry, the toolkit and
 # the desktop services stand beside it on Qt alone; windows use both sides, and app starts
-# the windows.
+# the windows, or writes the command line's booklet with the game and print layers.
 # Usage: check_layers.sh <src> <Qt include directories, ';'-separated> [library=links ...]
 #   Each library=links names one of our libraries (caselio_<folder>, or a test program) and
 #   its direct link libraries, ':'-separated.
@@ -23,7 +23,7 @@ declare -A ours=(
     [print]="print view game engine bank geometry"
     [toolkit]="toolkit geometry"
     [windows]="windows toolkit desktop print view game engine bank geometry"
-    [app]="app windows desktop"
+    [app]="app windows desktop print game"
 )
 declare -A qt_modules=(
     [bank]=""

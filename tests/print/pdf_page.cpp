@@ -35,31 +35,52 @@ QImage RenderPdfPage(const QString& pdfPath, int dpi, const QRect& crop) {
     return QImage(stem + QStringLiteral(".ppm")).convertToFormat(QImage::Format_RGB32);
 }
 
-QVector<PdfWord> PdfWords(const QString& pdfPath) {
+namespace {
+
+// The words of pdftotext's bounding-box output for pages first to last (0: to the end).
+QVector<QVector<PdfWord>> WordsOfPages(const QString& pdfPath, int first, int last) {
     QTemporaryDir dir;
     const QString html = dir.filePath(QStringLiteral("words.html"));
-    QVector<PdfWord> words;
-    if (!RunTool(QStringLiteral("pdftotext"),
-                 {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                  QStringLiteral("-l"), QStringLiteral("1"), pdfPath, html}))
-        return words;
+    QVector<QVector<PdfWord>> pages;
+    QStringList arguments{QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(first)};
+    if (last > 0)
+        arguments << QStringLiteral("-l") << QString::number(last);
+    if (!RunTool(QStringLiteral("pdftotext"), arguments << pdfPath << html))
+        return pages;
     QFile file(html);
     if (!file.open(QIODevice::ReadOnly))
-        return words;
+        return pages;
     const QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression wordPattern(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (auto match = wordPattern.globalMatch(text); match.hasNext();) {
+    static const QRegularExpression pattern(QStringLiteral(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto match = pattern.globalMatch(text); match.hasNext();) {
         const auto m = match.next();
+        if (m.captured(0) == QStringLiteral("<page ")) {
+            pages.push_back({});
+            continue;
+        }
+        if (pages.isEmpty())
+            continue;
         const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
         const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
         // The tool escapes &, < and > in words such as "&amp;".
-        words.push_back({QTextDocumentFragment::fromHtml(m.captured(5))
-                             .toPlainText()
-                             .normalized(QString::NormalizationForm_KC),
-                         QRectF(topLeft, bottomRight)});
+        pages.back().push_back({QTextDocumentFragment::fromHtml(m.captured(5))
+                                    .toPlainText()
+                                    .normalized(QString::NormalizationForm_KC),
+                                QRectF(topLeft, bottomRight)});
     }
-    return words;
+    return pages;
+}
+
+} // namespace
+
+QVector<PdfWord> PdfWords(const QString& pdfPath) {
+    const auto pages = WordsOfPages(pdfPath, 1, 1);
+    return pages.isEmpty() ? QVector<PdfWord>{} : pages.front();
+}
+
+QVector<QVector<PdfWord>> PdfDocumentWords(const QString& pdfPath) {
+    return WordsOfPages(pdfPath, 1, 0);
 }
 
 bool NearColour(QRgb pixel, const QColor& expected, int tolerance) {

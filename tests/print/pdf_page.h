@@ -22,6 +22,9 @@ QImage RenderPdfPage(const QString& pdfPath, int dpi, const QRect& crop = {});
 // "ff" spelled out.
 QVector<PdfWord> PdfWords(const QString& pdfPath);
 
+// The words of every page, page by page.
+QVector<QVector<PdfWord>> PdfDocumentWords(const QString& pdfPath);
+
 // Colour distance that tolerates the JPEG compression of the PDF writer.
 bool NearColour(QRgb pixel, const QColor& expected, int tolerance = 24);
 bool IsDark(QRgb pixel);

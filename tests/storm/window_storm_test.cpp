@@ -89,6 +89,7 @@ protected:
         services.now = [this] { return now; };
         services.wait = [](int) {};
         services.printDialog = [](QPrinter&, QWidget*) { return false; };
+        services.askDialog = [](QDialog&) { return false; };
         return services;
     }
 

@@ -157,6 +157,21 @@ TEST_F(FunctionKeyTest, KeysWithAModifierPassUnchangedToTheFocusedControl) {
     }
 }
 
+// The booklet's chord, beside the function keys: its dialog in every state, the game as it was.
+TEST_F(FunctionKeyTest, ShiftF7AsksForABookletAndLeavesTheGameAlone) {
+    for (GameStateValue state : {NoPuzzle, PuzzleView, Playing}) {
+        Restart();
+        EnterState(state);
+        SCOPED_TRACE(testing::Message() << "state " << state);
+        Dialogs.clear();
+        const Outcome got = PressAndObserve(Qt::Key_F7, Qt::ShiftModifier);
+        EXPECT_EQ(Dialogs, QStringList{"Libretto di sudoku"});
+        EXPECT_EQ(got.state, state);
+        EXPECT_EQ(got.urls + got.questions + got.printDialogs, 0);
+        EXPECT_FALSE(got.generated);
+    }
+}
+
 TEST_F(FunctionKeyTest, KeyWithMouseButtonHeldIsPassedOn) {
     EnterState(PuzzleView);
     QWidget* grid = Window->sg1;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -46,6 +47,10 @@ protected:
         services.printDialog = [this](QPrinter& printer, QWidget*) {
             ++PrintDialogs;
             return PrintDialog ? PrintDialog(printer) : false;
+        };
+        services.askDialog = [this](QDialog& dialog) {
+            Dialogs << dialog.windowTitle();
+            return false;
         };
         return services;
     }
@@ -89,6 +94,7 @@ protected:
     QStringList Urls;
     QList<int> Waits;
     int PrintDialogs = 0;
+    QStringList Dialogs; // the titles of the program's own dialogs, which are all cancelled
     // The print dialog's answer, after any change it makes to the printer; none cancels.
     std::function<bool(QPrinter&)> PrintDialog;
     ConfirmAnswer Answer = ConfirmAnswer::Cancel;
