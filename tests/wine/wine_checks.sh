@@ -33,10 +33,56 @@ trap 'wine_cleanup; xvfb_cleanup' EXIT
 
 # The Windows path $1 as the Unix path it names in the prefix.
 unix_path() { winepath -u "$1" 2>/dev/null; }
-# A value of the current user's uninstall registration, empty when there is none.
+# A value of the uninstall registration in hive $1 (HKCU, HKLM), empty when there is none.
 registration() {
-    wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Caselio' /v "$1" \
-        2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"
+    wine reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Caselio" /v "$2" \
+        2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+}
+# The Unix path of a folder Windows names by an environment variable, such as %APPDATA%.
+known_folder() { unix_path "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"; }
+
+# Installs silently in mode $1 (CurrentUser, AllUsers) from hive $2; sets FOLDER, the
+# program folder, and ENTRY, the Start-menu entry, and checks both are there.
+install_as() {
+    timeout 120 wine "$SETUP" /S "/$1" || fail "the installer failed (/$1)"
+    timeout 60 wineserver -w
+    local location
+    location=$(registration "$2" InstallLocation)
+    [ -n "$location" ] || fail "the installer registered no install location in $2 (/$1)"
+    FOLDER=$(unix_path "$location")
+    [ -f "$FOLDER/caselio.exe" ] || fail "no caselio.exe in $FOLDER"
+    [ -f "$FOLDER/help/w_velmora-caselio0-hlp0.html" ] || fail "no help pages in $FOLDER/help"
+    if [ "$1" = AllUsers ]; then
+        ENTRY="$(known_folder ProgramData)/Microsoft/Windows/Start Menu/Programs/Caselio.lnk"
+    else
+        ENTRY="$(known_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Caselio.lnk"
+    fi
+    [ -f "$ENTRY" ] || fail "no Start-menu entry $ENTRY (/$1)"
+    echo "installed (/$1) in $location"
+}
+
+# Uninstalls quietly, as Apps and features does, from hive $1, and checks that the folder, the
+# entry and the registration are gone. The uninstaller runs from a copy of itself, so the
+# folder is watched until it has gone.
+uninstall_from() {
+    local command uninstaller i
+    command=$(registration "$1" QuietUninstallString)
+    [ -n "$command" ] || fail "no quiet uninstall command registered in $1"
+    uninstaller=$(sed 's/^"\([^"]*\)".*/\1/' <<<"$command")
+    # shellcheck disable=SC2086 # the registered options are words of their own
+    timeout 120 wine "$uninstaller" ${command##*\"} || fail "the uninstaller failed ($1)"
+    for i in $(seq 1 300); do
+        [ -e "$FOLDER" ] || break
+        sleep 0.1
+    done
+    timeout 60 wineserver -w
+    if [ -e "$FOLDER" ]; then
+        find "$FOLDER" >&2
+        fail "the uninstaller left the program folder ($1)"
+    fi
+    [ -e "$ENTRY" ] && fail "the uninstaller left the Start-menu entry ($1)"
+    [ -n "$(registration "$1" InstallLocation)" ] && fail "the uninstaller left the registration ($1)"
+    echo "uninstalled ($1)"
 }
 
 xvfb_start || fail "could not start Xvfb"
@@ -56,20 +102,18 @@ export WINEPATH="Z:$(realpath "$qt_bin");Z:$runtime;Z:$threads"
 grep -E 'tests passed|Total Test time' "$OUT/ctest.log"
 unset WINEPATH
 
-# 2. A silent install for the current user.
+# 2. A silent install for the current user; its files are the portable archive's, plus the
+# uninstaller.
 step "install"
 SETUP=$(ls "$BUILD"/Caselio-*-win64-setup.exe | head -n 1)
-timeout 120 wine "$SETUP" /S /CurrentUser || fail "the installer failed"
-timeout 60 wineserver -w
-INSTALLED=$(registration InstallLocation)
-[ -n "$INSTALLED" ] || fail "the installer registered no install location"
-FOLDER=$(unix_path "$INSTALLED")
-[ -f "$FOLDER/caselio.exe" ] || fail "no caselio.exe in $FOLDER"
-[ -f "$FOLDER/help/w_velmora-caselio0-hlp0.html" ] || fail "no help pages in $FOLDER/help"
-START_MENU=$(unix_path "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs
-[ -f "$START_MENU/Caselio.lnk" ] || fail "no Start-menu entry in $START_MENU"
-(cd "$FOLDER" && find . -type f | sort) >"$OUT/installed-files.txt"
-echo "installed in $INSTALLED: $(wc -l <"$OUT/installed-files.txt") files"
+ARCHIVE=$(ls "$BUILD"/Caselio-*-win64.zip | head -n 1)
+install_as CurrentUser HKCU
+(cd "$FOLDER" && find . -type f | sed 's|^\./||' | sort) >"$OUT/installed-files.txt"
+python3 -c 'import sys, zipfile
+for name in zipfile.ZipFile(sys.argv[1]).namelist():
+    if not name.endswith("/"): print(name.split("/", 1)[1])' "$ARCHIVE" | sort >"$OUT/archive-files.txt"
+diff <(grep -vx 'Disinstalla.exe' "$OUT/installed-files.txt") "$OUT/archive-files.txt" ||
+    fail "the installed folder and the portable archive differ"
 
 # 3. The installed game, started from where it was installed.
 step "the installed game"
@@ -135,24 +179,11 @@ caselio_ask_close >/dev/null || fail "closing during a game asked nothing the se
 send_keys Return
 caselio_wait_exit 20 || fail "the program did not end after Yes"
 
-# 4. The uninstaller, as Apps and features calls it, quietly. It runs from a copy of itself,
-# so the folder is watched until it has gone.
+# 4. The uninstaller; then the same for all users, into Program Files.
 step "uninstall"
-UNINSTALL=$(registration QuietUninstallString)
-[ -n "$UNINSTALL" ] || fail "no quiet uninstall command registered"
-UNINSTALLER=$(sed 's/^"\([^"]*\)".*/\1/' <<<"$UNINSTALL")
-# shellcheck disable=SC2086 # the registered options are words of their own
-timeout 120 wine "$UNINSTALLER" ${UNINSTALL##*\"} || fail "the uninstaller failed"
-for i in $(seq 1 300); do
-    [ -e "$FOLDER" ] || break
-    sleep 0.1
-done
-timeout 60 wineserver -w
-if [ -e "$FOLDER" ]; then
-    find "$FOLDER" >&2
-    fail "the uninstaller left the program folder"
-fi
-[ -e "$START_MENU/Caselio.lnk" ] && fail "the uninstaller left the Start-menu entry"
-[ -n "$(registration InstallLocation)" ] && fail "the uninstaller left the registration"
+uninstall_from HKCU
+step "install and uninstall for all users"
+install_as AllUsers HKLM
+uninstall_from HKLM
 step "done"
 echo "PASS: screenshots and logs in $OUT"
