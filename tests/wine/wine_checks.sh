@@ -89,6 +89,11 @@ xvfb_start || fail "could not start Xvfb"
 setxkbmap us
 step "Wine prefix"
 timeout 180 wineboot -i >/dev/null 2>&1 || fail "wineboot did not make the prefix"
+# Windows opens .html files in the default browser. A prefix made without Gecko knows the
+# browser's file type (winebrowser, which hands the page on to xdg-open) but does not tie
+# .html to it.
+timeout 60 wine reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null 2>&1 ||
+    fail "could not tie .html files to the browser"
 timeout 60 wineserver -w
 
 # 1. The tests, with Qt's and the compiler's libraries on Wine's search path.
@@ -120,12 +125,18 @@ step "the installed game"
 LAUNCHER=$WINE_HOME/caselio
 printf '#!/bin/sh\ncd "%s" && exec wine ./caselio.exe\n' "$FOLDER" >"$LAUNCHER"
 chmod +x "$LAUNCHER"
-caselio_start "$LAUNCHER" "$OUT/program.log" || fail "the window \"Caselio Vers.1.3\" did not appear"
+CASELIO_START_SECONDS=90 caselio_start "$LAUNCHER" "$OUT/program.log" || fail "the window \"Caselio Vers.1.3\" did not appear"
 
 # F1 before the first puzzle: the shell is handed the first page of the installed folder.
+# Wine starts its browser program first, so the address may take a few seconds.
 send_keys F1
-ADDRESS=$(opened_address) || fail "F1 handed no address to the shell"
-PAGE=$(local_file_of "$ADDRESS") || PAGE=$(unix_path "$ADDRESS")
+for i in $(seq 1 300); do
+    [ -s "$STAND_IN_DIR/opened" ] && break
+    sleep 0.1
+done
+ADDRESS=$(head -n 1 "$STAND_IN_DIR/opened")
+[ -n "$ADDRESS" ] || fail "F1 handed no address to the shell"
+PAGE=$(local_file_of "$ADDRESS") || fail "F1 handed over $ADDRESS, not a local file"
 [ "$(basename "$PAGE")" = w_velmora-caselio0-hlp0.html ] || fail "F1 opened $ADDRESS, not page 0"
 [ "$(realpath "$PAGE")" = "$(realpath "$FOLDER/help/w_velmora-caselio0-hlp0.html")" ] ||
     fail "F1 opened $PAGE, not the installed page"
