@@ -12,9 +12,8 @@ started=$(date +%s)
 scripts/windows/setup-deps.sh
 
 echo "== Qt kit for Windows"
-CASELIO_QT_KIT=$(scripts/windows/build-qt-kit.sh | tail -n 1)
+CASELIO_QT_KIT=$(scripts/windows/build-qt-kit.sh | tee /dev/stderr | tail -n 1)
 export CASELIO_QT_KIT
-echo "$CASELIO_QT_KIT"
 kit_ready=$(date +%s)
 
 echo "== Cross-build for Windows (warnings are errors)"
