@@ -14,7 +14,7 @@ PACKAGES=(
     # the icon, the installer and the portable archive
     librsvg2-bin icoutils nsis
     # Windows programs on a virtual display, driven and looked at
-    wine wine64 xvfb xauth x11-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
+    wine wine64 xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
 )
 
 missing=()

@@ -82,7 +82,10 @@ uninstall_from() {
     fi
     [ -e "$ENTRY" ] && fail "the uninstaller left the Start-menu entry ($1)"
     [ -n "$(registration "$1" InstallLocation)" ] && fail "the uninstaller left the registration ($1)"
-    echo "uninstalled ($1)"
+    # What is left anywhere on drive C: that names the program, or is the uninstaller's copy.
+    find "$WINEPREFIX/drive_c" \( -iname '*caselio*' -o -iname '~nsu*' \) |
+        sed "s|^$WINEPREFIX/drive_c|C:|" >"$OUT/left-after-uninstall-$1.txt"
+    echo "uninstalled ($1); left on C: $(paste -sd ' ' "$OUT/left-after-uninstall-$1.txt")"
 }
 
 xvfb_start || fail "could not start Xvfb"
