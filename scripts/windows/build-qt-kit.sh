@@ -3,6 +3,7 @@
 # host runs (so the host's moc and rcc match it), with Debian's mingw-w64. The kit is
 # kept in a cache folder outside the clone, keyed by Qt's version and this recipe's, and a
 # later run only prints where it is. Prints the kit's folder as its last line.
+# With --cached it builds nothing: it prints the folder if the kit is there, else fails.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 project=$PWD
@@ -18,6 +19,7 @@ if [[ -f $kit/.complete ]]; then
     echo "$kit"
     exit 0
 fi
+[[ ${1:-} == --cached ]] && exit 1
 
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)

@@ -4,6 +4,11 @@
 #include <ctime>
 #include <utility>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace {
 
 std::uint32_t randomState = 0;
@@ -21,11 +26,29 @@ SeedSource& seedSource() {
 int realMinuteOfHour() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &now) != 0)
+        return 0;
+#else
     if (localtime_r(&now, &local) == nullptr)
         return 0;
+#endif
     return local.tm_min;
 }
 
+#ifdef _WIN32
+// The performance counter and the tick count are Windows' own.
+std::optional<std::uint64_t> readHighResolutionCounter() {
+    LARGE_INTEGER count{};
+    if (!QueryPerformanceCounter(&count))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(count.QuadPart);
+}
+
+std::uint64_t millisecondsSinceStart() {
+    return GetTickCount64();
+}
+#else
 std::optional<std::uint64_t> readHighResolutionCounter() {
     timespec ts{};
     if (clock_gettime(CLOCK_MONOTONIC_RAW, &ts) != 0)
@@ -39,6 +62,7 @@ std::uint64_t millisecondsSinceStart() {
     return static_cast<std::uint64_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
+#endif
 
 } // namespace
 

@@ -46,7 +46,8 @@ xvfb_start() {
     sleep 0.5
 }
 
-# Launches the program and waits for its main window; sets APP_PID and APP_WID.
+# Launches the program and waits for its main window, up to CASELIO_START_SECONDS (20 unless
+# set); sets APP_PID and APP_WID.
 caselio_start() {
     unset QT_QPA_PLATFORM
     # No real browser under test: Qt hands addresses to the first xdg-open on the PATH, and
@@ -60,7 +61,7 @@ EOF
     : >"$STAND_IN_DIR/opened"
     PATH="$STAND_IN_DIR:$PATH" "$1" >"${2:-/dev/null}" 2>&1 &
     APP_PID=$!
-    APP_WID=$(timeout 20 xdotool search --sync --onlyvisible --name 'Caselio Vers.1.3' | head -n 1)
+    APP_WID=$(timeout "${CASELIO_START_SECONDS:-20}" xdotool search --sync --onlyvisible --name 'Caselio Vers.1.3' | head -n 1)
     [ -n "$APP_WID" ] || { echo "main window did not appear" >&2; return 1; }
     xdotool windowactivate --sync "$APP_WID" 2>/dev/null || xdotool windowfocus --sync "$APP_WID"
     sleep 0.5

@@ -8,8 +8,8 @@ namespace {
 
 // A key press as the grid reads it, with the native data the platform may add.
 GridKey Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0,
-            quint32 keysym = 0) {
-    return ReadGridKey(QKeyEvent(QEvent::KeyPress, key, modifiers, scanCode, keysym, 0));
+            quint32 nativeKey = 0) {
+    return ReadGridKey(QKeyEvent(QEvent::KeyPress, key, modifiers, scanCode, nativeKey, 0));
 }
 
 std::optional<char> ValueOf(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -52,31 +52,55 @@ TEST(ReadGridKey, ModifierKeysAloneAreOnlyModifiers) {
     }
 }
 
-// The digit row enters its digit whatever is held and whatever the layout prints on it, as
-// X11 reports it: the key code says which key it is, the key value what the layout made of it.
+// The digit row enters its digit whatever is held and whatever the layout prints on it: the
+// platform's native data say which key it is, the key value what the layout made of it.
+struct DigitRowPress {
+    const char* layout;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    quint32 scanCode, nativeKey; // as the platform reports them
+    char digit;
+};
+
+#if defined(Q_OS_WIN)
+// Windows: PC scan codes 0x02 ("1") to 0x0B ("0"), and the virtual keys VK_0 to VK_9 that
+// every layout gives the digit row; AltGr arrives as Ctrl+Alt.
+const DigitRowPress kDigitRow[] = {
+    {"us", Qt::Key_1, Qt::NoModifier, 0x02, 0x31, '1'},
+    {"us shift", Qt::Key_Exclam, Qt::ShiftModifier, 0x02, 0x31, '1'},
+    {"us shift", Qt::Key_ParenLeft, Qt::ShiftModifier, 0x0a, 0x39, '9'},
+    {"fr", Qt::Key_Ampersand, Qt::NoModifier, 0x02, 0x31, '1'},
+    {"fr", Qt::Key_Eacute, Qt::NoModifier, 0x03, 0x32, '2'},
+    {"fr", Qt::Key_Ccedilla, Qt::NoModifier, 0x0a, 0x39, '9'},
+    {"fr", Qt::Key_Agrave, Qt::NoModifier, 0x0b, 0x30, '0'},
+    {"fr shift", Qt::Key_5, Qt::ShiftModifier, 0x06, 0x35, '5'},
+    {"fr altgr", Qt::Key_AsciiTilde, Qt::ControlModifier | Qt::AltModifier, 0x03, 0x32, '2'},
+};
+// The keypad's 7 with Num Lock: VK_NUMPAD7.
+const DigitRowPress kKeypadSeven = {"keypad", Qt::Key_7, Qt::KeypadModifier, 0x47, 0x67, '7'};
+#else
+// X11 and Wayland: key codes 10 ("1") to 19 ("0"), and the layout's key symbols.
+const DigitRowPress kDigitRow[] = {
+    {"us", Qt::Key_1, Qt::NoModifier, 10, 0x31, '1'},
+    {"us shift", Qt::Key_Exclam, Qt::ShiftModifier, 10, 0x21, '1'},
+    {"us shift", Qt::Key_ParenLeft, Qt::ShiftModifier, 18, 0x28, '9'},
+    {"fr", Qt::Key_Ampersand, Qt::NoModifier, 10, 0x26, '1'},
+    {"fr", Qt::Key_Eacute, Qt::NoModifier, 11, 0xe9, '2'},
+    {"fr", Qt::Key_Ccedilla, Qt::NoModifier, 18, 0xe7, '9'},
+    {"fr", Qt::Key_Agrave, Qt::NoModifier, 19, 0xe0, '0'},
+    {"fr shift", Qt::Key_5, Qt::ShiftModifier, 14, 0x35, '5'},
+    {"fr altgr", Qt::Key_AsciiTilde, Qt::GroupSwitchModifier, 11, 0x7e, '2'},
+};
+const DigitRowPress kKeypadSeven = {"keypad", Qt::Key_7, Qt::KeypadModifier, 79, 0xffb7, '7'};
+#endif
+
 TEST(ReadGridKey, DigitRowEntersItsDigitOnEveryLayoutWithOrWithoutShift) {
-    const struct {
-        const char* layout;
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        quint32 keyCode, keysym;
-        char digit;
-    } presses[] = {
-        {"us", Qt::Key_1, Qt::NoModifier, 10, 0x31, '1'},
-        {"us shift", Qt::Key_Exclam, Qt::ShiftModifier, 10, 0x21, '1'},
-        {"us shift", Qt::Key_ParenLeft, Qt::ShiftModifier, 18, 0x28, '9'},
-        {"fr", Qt::Key_Ampersand, Qt::NoModifier, 10, 0x26, '1'},
-        {"fr", Qt::Key_Eacute, Qt::NoModifier, 11, 0xe9, '2'},
-        {"fr", Qt::Key_Ccedilla, Qt::NoModifier, 18, 0xe7, '9'},
-        {"fr", Qt::Key_Agrave, Qt::NoModifier, 19, 0xe0, '0'},
-        {"fr shift", Qt::Key_5, Qt::ShiftModifier, 14, 0x35, '5'},
-        {"fr altgr", Qt::Key_AsciiTilde, Qt::GroupSwitchModifier, 11, 0x7e, '2'},
-    };
-    for (const auto& p : presses)
-        EXPECT_EQ(Key(p.key, p.modifiers, p.keyCode, p.keysym).value, p.digit)
-            << p.layout << " key code " << p.keyCode;
-    // The keypad keeps its own key codes.
-    EXPECT_EQ(Key(Qt::Key_7, Qt::KeypadModifier, 79, 0xffb7).value, '7');
+    for (const auto& p : kDigitRow)
+        EXPECT_EQ(Key(p.key, p.modifiers, p.scanCode, p.nativeKey).value, p.digit)
+            << p.layout << " scan code " << p.scanCode;
+    // The keypad keeps its own codes.
+    const DigitRowPress& k = kKeypadSeven;
+    EXPECT_EQ(Key(k.key, k.modifiers, k.scanCode, k.nativeKey).value, k.digit);
 }
 
 } // namespace
