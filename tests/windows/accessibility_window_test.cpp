@@ -112,7 +112,7 @@ TEST_F(AccessibleWindowTest, TheCurrentCellCarriesTheNewsOfEachKeyUntilTheNextMo
     EXPECT_TRUE(current().startsWith(QStringLiteral("soluzione, ")));
     Press(Qt::Key_F12);
     EXPECT_TRUE(
-        current().startsWith(QStringLiteral("tempo di gioco, 0 ore, 0 minuti, 0 secondi, ")))
+        current().startsWith(QStringLiteral("tempo di gioco, 0 ore, 0 minuti e 0 secondi, ")))
         << current().toStdString();
     Press(Qt::Key_F6);
     EXPECT_TRUE(current().startsWith(QStringLiteral("gioco, ")));

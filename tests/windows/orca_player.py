@@ -151,7 +151,7 @@ def main():
     press("F9", "mostra il timer", "timer visibile, " + here)
     press("F6", "la soluzione", "soluzione, " + here)
     press("F6", "di nuovo il gioco", "gioco, " + here + r"vuota")
-    press("F12", "che ore sono", r"tempo di gioco, \d+ or[ae], \d+ minut[oi], \d+ second[oi]")
+    press("F12", "che ore sono", r"tempo di gioco, \d+ or[ae], \d+ minut[oi] e \d+ second[oi]")
     # On to a given, if none was on the way.
     for _ in range(80):
         if givens:
