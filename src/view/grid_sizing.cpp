@@ -1,6 +1,8 @@
 #include "view/grid_sizing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -57,26 +59,17 @@ std::optional<WindowLayout> WindowLayoutFor(int boxSize) {
 }
 
 int ZoomStep(int fontPoints, bool larger) {
-    // Each step above 16 points adds about a tenth, rounded to whole points.
-    static constexpr int kLargeSteps[] = {
-        18, 20, 22, 24, 26, 28, 32, 36, 40, 44, kMaxGridFontPoints};
+    // A point a step up to 16 points; above them about a tenth a step, in whole points.
+    static constexpr int kSteps[] = {8,  9,  10, 11, 12, 13, 14, 15, 16, 18,
+                                     20, 22, 24, 26, 28, 32, 36, 40, 44, 48};
+    static_assert(kSteps[0] == kMinGridFontPoints && kSteps[8] == kLastPointStepFontPoints &&
+                  std::end(kSteps)[-1] == kMaxGridFontPoints);
     if (larger) {
-        if (fontPoints < kLastPointStepFontPoints)
-            return std::max(kMinGridFontPoints, fontPoints + 1);
-        for (const int step : kLargeSteps)
-            if (step > fontPoints)
-                return step;
-        return std::min(fontPoints, kMaxGridFontPoints);
+        const auto next = std::ranges::upper_bound(kSteps, fontPoints);
+        return next != std::end(kSteps) ? *next : std::min(fontPoints, kMaxGridFontPoints);
     }
-    if (fontPoints <= kMinGridFontPoints)
-        return fontPoints;
-    if (fontPoints <= kLastPointStepFontPoints + 1)
-        return fontPoints - 1;
-    int below = kLastPointStepFontPoints;
-    for (const int step : kLargeSteps)
-        if (step < fontPoints)
-            below = step;
-    return below;
+    const auto below = std::ranges::lower_bound(kSteps, fontPoints);
+    return below != std::begin(kSteps) ? *std::prev(below) : fontPoints;
 }
 
 QFont GridFont(int fontPoints) {
