@@ -8,17 +8,13 @@ set -u
 PROGRAM=$1
 OUT=$2
 WORK=$(mktemp -d)
-STARTED_CUPSD=""
 QUEUE=CaselioBookletTest
 source "$(dirname "$0")/../support/xvfb_session.sh"
+source "$(dirname "$0")/../support/cups_pdf_queue.sh"
 
 cleanup() {
     xvfb_cleanup
-    if [ -n "$STARTED_CUPSD" ]; then
-        lpadmin -x "$QUEUE" 2>/dev/null
-        kill "$STARTED_CUPSD" 2>/dev/null
-        wait "$STARTED_CUPSD" 2>/dev/null
-    fi
+    pdf_queue_cleanup
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -41,16 +37,6 @@ confirm_print_dialog() {
     sleep 1
     xdotool windowactivate --sync "$dialog" 2>/dev/null
     xdotool key --clearmodifiers Return
-}
-
-# Waits up to $2 seconds for a complete PDF file $1.
-wait_pdf() {
-    local i
-    for i in $(seq 1 $(($2 * 10))); do
-        [ -s "$1" ] && tail -c 8 "$1" | grep -q '%%EOF' && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
 # The pages of a booklet of six 16x16 puzzles, two a page: four of them, each with ink, and
@@ -97,30 +83,12 @@ caselio_shot "$OUT/xvfb_booklet_after.png"
 caselio_close || fail "the program did not close"
 
 # Through a real queue, when this machine has one to offer.
-if [ "$(id -u)" -eq 0 ] && command -v cupsd >/dev/null &&
-    [ -e /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] && [ -x /usr/lib/cups/backend/cups-pdf ]; then
-    if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-        cupsd -f &
-        STARTED_CUPSD=$!
-        for i in $(seq 1 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
-    fi
-    lpadmin -p "$QUEUE" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd ||
-        fail "could not add the queue"
-    lpadmin -d "$QUEUE"
-    # cups-pdf writes into the PDF folder of the job's owner.
-    SPOOL=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
-    BEFORE=$(ls "$SPOOL" 2>/dev/null)
+if pdf_queue_start "$QUEUE"; then
     caselio_start "$PROGRAM" "$OUT/xvfb_booklet_cups.log" || fail "window did not appear again"
     ask_booklet || fail "Shift+F7 showed no booklet dialog the second time"
     confirm_print_dialog || fail "no print dialog for the queue"
-    JOB=""
-    for i in $(seq 1 300); do
-        JOB=$(comm -13 <(echo "$BEFORE") <(ls "$SPOOL" 2>/dev/null) | grep '\.pdf$' | head -n 1)
-        [ -n "$JOB" ] && wait_pdf "$SPOOL/$JOB" 10 && break
-        sleep 0.1
-    done
-    [ -n "$JOB" ] || fail "the queue $QUEUE printed nothing into $SPOOL"
-    cp "$SPOOL/$JOB" "$OUT/xvfb_booklet_cups.pdf" && rm -f "$SPOOL/$JOB"
+    pdf_queue_take_job "$OUT/xvfb_booklet_cups.pdf" 30 ||
+        fail "the queue $QUEUE printed nothing into $PDF_QUEUE_SPOOL"
     check_booklet "$OUT/xvfb_booklet_cups.pdf" xvfb_booklet_cups pictures
     caselio_close || fail "the program did not close after the queue"
     echo "queue: printed through $QUEUE"
