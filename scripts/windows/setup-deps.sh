@@ -14,7 +14,11 @@ PACKAGES=(
     # the icon, the installer and the portable archive
     librsvg2-bin icoutils nsis
     # Windows programs on a virtual display, driven and looked at
-    wine wine64 xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils fonts-dejavu-core
+    wine wine64 xvfb xauth x11-utils x11-xkb-utils xdotool openbox imagemagick poppler-utils
+    # the fonts the checks give Wine, and the tool that names them as Windows does
+    fonts-dejavu-core fonts-liberation python3-fonttools
+    # a print queue into PDF files, which Wine takes as its printer
+    cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -3,8 +3,9 @@
 #  1. the test suite, cross-built, runs as Windows programs and passes;
 #  2. the installer installs for the current user: the program folder and a Start-menu entry;
 #  3. the installed game shows its window, F10 makes a 9x9 puzzle, F5 starts a game, a typed
-#     digit lands in the grid, F1 hands the shell the first help page of the installed folder,
-#     and closing during the game asks first;
+#     digit lands in the grid, F7 prints the page through a print queue into a PDF file whose
+#     title, grid and rules are whole, F1 hands the shell the first help page of the installed
+#     folder, and closing during the game asks first;
 #  4. the uninstaller removes the folder, the entry and the registration.
 # Every Wine and X process started here is ended on any exit path. Screenshots go to <out>.
 # Usage: wine_checks.sh <Windows build folder> <out folder>
@@ -15,6 +16,7 @@ mkdir -p "$OUT"
 OUT=$(realpath "$OUT")
 HERE=$(dirname "$(realpath "$0")")
 source "$HERE/../support/xvfb_session.sh"
+source "$HERE/../support/cups_pdf_queue.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $* ($(($(date +%s) - START)) s)"; }
@@ -29,7 +31,7 @@ wine_cleanup() {
     timeout 20 wineserver -w >/dev/null 2>&1
     rm -rf "$WINE_HOME"
 }
-trap 'wine_cleanup; xvfb_cleanup' EXIT
+trap 'wine_cleanup; xvfb_cleanup; pdf_queue_cleanup' EXIT
 
 # The Windows path $1 as the Unix path it names in the prefix.
 unix_path() { winepath -u "$1" 2>/dev/null; }
@@ -90,8 +92,37 @@ uninstall_from() {
 
 xvfb_start || fail "could not start Xvfb"
 setxkbmap us
+# The queue first: Wine takes the machine's print queues into a new prefix as its printers.
+pdf_queue_start CaselioWineTest || fail "no print queue into PDF files (cupsd, cups-pdf, root)"
 step "Wine prefix"
 timeout 180 wineboot -i >/dev/null 2>&1 || fail "wineboot did not make the prefix"
+[ "$(wine reg query 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
+    2>/dev/null | tr -d '\r' | sed -n 's/^ *Device *REG_SZ *//p')" = \
+    "CaselioWineTest,wineps.drv,CUPS:CaselioWineTest" ] || fail "Wine did not take the queue as its printer"
+
+# Fonts. Windows has Verdana and draws "MS Sans Serif" (above 18 pixels, as Arial); Wine has
+# neither, and falls back to a serif face. The prefix gets stand-ins from Debian's fonts under
+# those names, as fontconfig gives DejaVu Sans for them on Linux.
+FONTS=$WINEPREFIX/drive_c/windows/Fonts
+stand_in() { # <family> <file stem> <Debian font> <its bold>
+    local style=Regular source=$3 name=$1 file=$2.ttf
+    for source in "$3" "$4"; do
+        /usr/bin/python3 "$HERE/stand_in_font.py" "$source" "$1" $style "$FONTS/$file" ||
+            fail "could not make the stand-in for $1"
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+            /v "$name (TrueType)" /d "$file" /f >/dev/null 2>&1
+        style=Bold name="$1 Bold" file=${2}b.ttf
+    done
+}
+DEJAVU=/usr/share/fonts/truetype/dejavu
+LIBERATION=/usr/share/fonts/truetype/liberation
+stand_in Verdana verdana $DEJAVU/DejaVuSans.ttf $DEJAVU/DejaVuSans-Bold.ttf
+stand_in "MS Sans Serif" mssans $DEJAVU/DejaVuSans.ttf $DEJAVU/DejaVuSans-Bold.ttf
+stand_in Arial arial $LIBERATION/LiberationSans-Regular.ttf $LIBERATION/LiberationSans-Bold.ttf
+# The test programs draw on Qt's offscreen platform, whose FreeType fonts on Windows come from
+# QT_QPA_FONTDIR; Wine does not hand QT_ variables on from Linux, so it is set in the prefix.
+timeout 60 wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$(winepath -w $DEJAVU)" /f >/dev/null 2>&1 ||
+    fail "could not set the test programs' font folder"
 # Windows opens .html files in the default browser. A prefix made without Gecko knows the
 # browser's file type (winebrowser, which hands the page on to xdg-open) but does not tie
 # .html to it.
@@ -183,6 +214,16 @@ done
 [ $entered = yes ] || fail "a typed 7 landed nowhere in the grid"
 rm -f "$OUT/wine_before.png"
 mv "$OUT/wine_after.png" "$OUT/wine_digit.png"
+
+# F7 prints the page on the default printer, the queue, through the system's print dialog.
+send_keys F7
+PRINT_DIALOG=$(wait_window '^(Print|Stampa)$' 20) || fail "F7 showed no print dialog"
+import -window root "$OUT/wine_print_dialog.png"
+xdotool windowactivate --sync "$PRINT_DIALOG" 2>/dev/null
+send_keys Return
+pdf_queue_take_job "$OUT/wine_page.pdf" 60 || fail "F7 printed nothing into $PDF_QUEUE_SPOOL"
+/usr/bin/python3 "$HERE/printed_page_check.py" "$OUT/wine_page.pdf" || fail "the printed page is not whole"
+caselio_activate
 
 # Closing during the game asks; Cancel keeps the game, then Yes ends the program.
 caselio_ask_close >/dev/null || fail "closing during a game asked nothing"
