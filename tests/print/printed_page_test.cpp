@@ -398,6 +398,12 @@ INSTANTIATE_TEST_SUITE_P(PagesOfEachSize, PrintedPageTest, ::testing::ValuesIn(P
 // tests/print/reference pixel for pixel. Refresh a reference only for an intended change of
 // the portrait page: a mismatch writes what was printed into the temporary folder.
 TEST(PortraitPage, EverySizeMatchesItsReferenceRendering) {
+#ifdef Q_OS_WIN
+    // The references hold Linux's text layout, which fontconfig's settings shape: on Windows
+    // the same fonts set some words a pixel apart (seen under Wine). The page's words and
+    // boxes are checked on both by the tests above.
+    GTEST_SKIP() << "the reference renderings are of the Linux text layout";
+#endif
     constexpr int kReferenceDpi = 100;
     const PageCase cases[] = {{"portrait-a4-9x9", 3, QPageSize(QPageSize::A4), 0, 0},
                               {"portrait-letter-16x16", 4, QPageSize(QPageSize::Letter), 0, 0},
