@@ -38,11 +38,17 @@ if not 17 <= len(givens) <= 80:
 
 
 def places(values):
-    """The places of values on one lattice: the smallest step between distinct values."""
-    distinct = sorted({round(v, 1) for v in values})
-    steps = [b - a for a, b in zip(distinct, distinct[1:])]
-    pitch = min(steps) if steps else 1.0
-    return [round((v - distinct[0]) / pitch) for v in values], pitch
+    """The places of values on one lattice, and its step: values within 2 points of each other
+    share a place, and the step is the smallest gap between places."""
+    centres = []
+    for value in sorted(values):
+        if centres and value - centres[-1][-1] < 2:
+            centres[-1].append(value)
+        else:
+            centres.append([value])
+    centres = [sum(c) / len(c) for c in centres]
+    pitch = min((b - a for a, b in zip(centres, centres[1:])), default=1.0)
+    return [round((v - centres[0]) / pitch) for v in values], pitch
 
 
 columns, pitch = places([x for x, _ in givens])

@@ -93,12 +93,12 @@ uninstall_from() {
 xvfb_start || fail "could not start Xvfb"
 setxkbmap us
 # The queue first: Wine takes the machine's print queues into a new prefix as its printers.
-pdf_queue_start CaselioWineTest || fail "no print queue into PDF files (cupsd, cups-pdf, root)"
+pdf_queue_start PdfQueueForWine || fail "no print queue into PDF files (cupsd, cups-pdf, root)"
 step "Wine prefix"
 timeout 180 wineboot -i >/dev/null 2>&1 || fail "wineboot did not make the prefix"
 [ "$(wine reg query 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
     2>/dev/null | tr -d '\r' | sed -n 's/^ *Device *REG_SZ *//p')" = \
-    "CaselioWineTest,wineps.drv,CUPS:CaselioWineTest" ] || fail "Wine did not take the queue as its printer"
+    "PdfQueueForWine,wineps.drv,CUPS:PdfQueueForWine" ] || fail "Wine did not take the queue as its printer"
 
 # Fonts. Windows has Verdana and draws "MS Sans Serif" (above 18 pixels, as Arial); Wine has
 # neither, and falls back to a serif face. The prefix gets stand-ins from Debian's fonts under
@@ -225,13 +225,17 @@ pdf_queue_take_job "$OUT/wine_page.pdf" 60 || fail "F7 printed nothing into $PDF
 /usr/bin/python3 "$HERE/printed_page_check.py" "$OUT/wine_page.pdf" || fail "the printed page is not whole"
 caselio_activate
 
-# Closing during the game asks; Cancel keeps the game, then Yes ends the program.
+# Closing during the game asks; Cancel keeps the game, so does Enter (No is the default),
+# then Yes, by its underlined letter, ends the program.
 caselio_ask_close >/dev/null || fail "closing during a game asked nothing"
 import -window root "$OUT/wine_question.png"
 send_keys Escape
 caselio_wait_exit 2 && fail "the program ended after Cancel"
 caselio_ask_close >/dev/null || fail "closing during a game asked nothing the second time"
 send_keys Return
+caselio_wait_exit 2 && fail "the program ended after Enter on the question"
+caselio_ask_close >/dev/null || fail "closing during a game asked nothing the third time"
+send_keys s
 caselio_wait_exit 20 || fail "the program did not end after Yes"
 
 # 4. The uninstaller; then the same for all users, into Program Files.
