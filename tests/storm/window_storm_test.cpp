@@ -127,6 +127,11 @@ protected:
         pinned.reset();
     }
 
+    // A control of the window, by its name.
+    template <typename T> T* control(const char* name) const {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng); }
 
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -135,7 +140,7 @@ protected:
     }
 
     void clickCell(Qt::MouseButton button) {
-        DrawGrid* grid = window->sg1;
+        DrawGrid* grid = control<DrawGrid>("sg1");
         if (!grid->isVisible())
             return;
         QWidget* viewport = grid->viewport();
@@ -150,7 +155,7 @@ protected:
     }
 
     void chooseMenuItem() {
-        const QList<QAction*> items = window->popm1->actions();
+        const QList<QAction*> items = control<QMenu>("popm1")->actions();
         if (items.isEmpty())
             return;
         QAction* item = items[pick(static_cast<int>(items.size()))];
@@ -165,7 +170,7 @@ protected:
     }
 
     void pickSize() {
-        RadioGroup* sizes = window->cbg1;
+        RadioGroup* sizes = control<RadioGroup>("cbg1");
         QRadioButton* item = sizes->item(pick(sizes->itemCount()));
         clickIfVisible(item);
     }
@@ -204,11 +209,10 @@ protected:
         } else if (roll < 91) {
             chooseMenuItem();
         } else if (roll < 94) {
-            clickIfVisible(pick(2) ? window->btnFontPiu : window->btnFontMeno);
+            clickIfVisible(control<QPushButton>(pick(2) ? "btnFontPiu" : "btnFontMeno"));
         } else if (roll < 97) {
-            QCheckBox* boxes[] = {window->cbxControllo, window->cbxHideTimer, window->cbxMatita,
-                                  window->cbxEvidenzia};
-            clickIfVisible(boxes[pick(4)]);
+            const char* boxes[] = {"cbxControllo", "cbxHideTimer", "cbxPencil", "cbxHighlight"};
+            clickIfVisible(control<QCheckBox>(boxes[pick(4)]));
         } else if (roll < 99) {
             pickSize();
         } else {
@@ -225,15 +229,16 @@ protected:
             return closeFault;
         const TfrmSudoku& w = *window;
         const int state = w.Game().GameState();
-        if (!w.Game().StateIsKnown() || state == 3)
+        if (state > PlayingSolutionView || state == 3)
             return "GameState " + std::to_string(state);
         if (!w.Game().Board())
             return state == NoPuzzle ? "" : "no board in state " + std::to_string(state);
 
         const int side = w.Game().Board()->GetDimension();
-        if (w.sg1->rowCount() != side || w.sg1->colCount() != side)
-            return "grid is " + std::to_string(w.sg1->colCount()) + " x " +
-                   std::to_string(w.sg1->rowCount()) + " for a board of side " +
+        const DrawGrid* grid = control<DrawGrid>("sg1");
+        if (grid->rowCount() != side || grid->colCount() != side)
+            return "grid is " + std::to_string(grid->colCount()) + " x " +
+                   std::to_string(grid->rowCount()) + " for a board of side " +
                    std::to_string(side);
         if (state == NoPuzzle)
             return "";
@@ -278,13 +283,19 @@ protected:
                     notes >= NoteBit(side))
                     return "notes at " + std::to_string(r) + "," + std::to_string(c);
             }
-        if (game.GameState() != Playing || !game.History().CanUndo())
+        QAction* undo = control<QAction>("ActUndo");
+        QAction* redo = control<QAction>("ActRedo");
+        const bool inGrid = game.GameState() == Playing;
+        if (undo->isEnabled() != (inGrid && game.History().CanUndo()) ||
+            redo->isEnabled() != (inGrid && game.History().CanRedo()))
+            return "undo or redo enabled against the steps";
+        if (!inGrid || !game.History().CanUndo())
             return "";
         const CellGrid grid = game.PlayGrid();
         const NotesGrid notes = game.Notes();
         const bool couldRedo = game.History().CanRedo();
-        window->ActAnnulla->trigger();
-        window->ActRipeti->trigger();
+        undo->trigger();
+        redo->trigger();
         if (game.PlayGrid() != grid || game.Notes() != notes ||
             game.History().CanRedo() != couldRedo)
             return "undo then redo changed the game";
@@ -292,11 +303,11 @@ protected:
             return "";
         int steps = 0;
         for (; game.History().CanUndo(); ++steps)
-            window->ActAnnulla->trigger();
+            undo->trigger();
         if (game.PlayGrid() != game.PuzzleGrid() || game.Notes() != NotesGrid{})
             return "undoing every step left more than the puzzle";
         for (int i = 0; i < steps; ++i)
-            window->ActRipeti->trigger();
+            redo->trigger();
         if (game.PlayGrid() != grid || game.Notes() != notes)
             return "redoing every step did not give the game back";
         return "";

@@ -9,18 +9,20 @@ using CompletionWindowTest = GridWindowTest;
 TEST_F(CompletionWindowTest, ClockReadsZeroAtTheStartAndCountsWholeSecondsAcrossMidnight) {
     Now = QDateTime(QDate(2024, 3, 9), QTime(23, 50, 0, 700));
     StartGame(3);
-    EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:00");
     Now = Now.addMSecs(999);
-    Window->Clock1->refresh();
-    EXPECT_EQ(Window->Clock1->shownText(), "00:00:01");
+    Find<SegmentClock>("Clock1")->refresh();
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:01");
     Now = QDateTime(QDate(2024, 3, 10), QTime(0, 20, 0, 700));
-    Window->Clock1->refresh();
-    EXPECT_EQ(Window->Clock1->shownText(), "00:30:00");
+    Find<SegmentClock>("Clock1")->refresh();
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:30:00");
     // The clock's own tick repaints what the player sees.
-    const QRect clock = ShownRect(Window->Clock1, Window->Clock1->rect());
+    const QRect clock =
+        ShownRect(Find<SegmentClock>("Clock1"), Find<SegmentClock>("Clock1")->rect());
     const QImage before = Shown().copy(clock);
     Now = Now.addSecs(1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Window->Clock1->shownText() == "00:30:01"; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return Find<SegmentClock>("Clock1")->shownText() == "00:30:01"; }));
     EXPECT_NE(Shown().copy(clock), before);
 }
 
@@ -36,10 +38,10 @@ TEST_F(CompletionWindowTest, ClockCountsRealSecondsOnDaylightSavingDays) {
         Restart();
         Now = startUtc.toTimeZone(rome);
         StartGame(3);
-        EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+        EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:00");
         Now = Now.addSecs(65);
-        Window->Clock1->refresh();
-        EXPECT_EQ(Window->Clock1->shownText(), "00:01:05");
+        Find<SegmentClock>("Clock1")->refresh();
+        EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:01:05");
     }
 }
 

@@ -23,7 +23,7 @@ protected:
     }
 
     void Generate(int sizeIndex) {
-        Window->cbg1->setItemIndex(sizeIndex);
+        Find<RadioGroup>("cbg1")->setItemIndex(sizeIndex);
         Press(Qt::Key_F10);
         ASSERT_EQ(Window->Game().GameState(), PuzzleView);
     }
@@ -74,7 +74,7 @@ TEST_F(PrintFromWindow, CancelledDialogPrintsNothingAndKeepsTheGridFocused) {
     EXPECT_EQ(PrintDialogs, 1);
     EXPECT_FALSE(QFile::exists(PdfPath()));
     EXPECT_TRUE(Waits.isEmpty());
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Grid()->hasFocus());
 }
 
 // Within a run the dialog opens on what was chosen last time.
@@ -107,7 +107,7 @@ TEST_F(PrintFromWindow, NineByNinePuzzlePageWithItsRules) {
     Press(Qt::Key_F7);
     ASSERT_TRUE(QFile::exists(PdfPath()));
     EXPECT_EQ(Waits, (QList<int>{1000, 1000}));
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Grid()->hasFocus());
     EXPECT_TRUE(Messages.isEmpty());
     const QString text = PageText();
     EXPECT_TRUE(text.contains(QStringLiteral("Qualche attimo di relax offerto da")));
@@ -126,7 +126,7 @@ TEST_F(PrintFromWindow, PrintingIntoAMissingFolderShowsTheFailureOnce) {
     EXPECT_TRUE(Messages[0].contains(path)) << Messages[0].toStdString();
     EXPECT_TRUE(QDir(Folder.path()).isEmpty());
     EXPECT_EQ(Waits, (QList<int>{1000, 1000}));
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Grid()->hasFocus());
 }
 
 // The whole 25 x 25 grid reaches the page, also the rows the control must scroll to, with
@@ -140,7 +140,7 @@ TEST_F(PrintFromWindow, TwentyFiveByTwentyFiveGridPrintsComplete) {
     for (int r = 24; r >= 0 && typed < 5; --r)
         for (int c = 0; c < 25 && typed < 5; ++c)
             if (Window->Game().PuzzleGrid()[r][c] == ' ') {
-                Window->sg1->setCurrentCell(r, c);
+                Grid()->setCurrentCell(r, c);
                 Press(Qt::Key(Qt::Key_A + (Window->Game().SolutionGrid()[r][c] - 'A')));
                 ASSERT_EQ(Window->Game().PlayGrid()[r][c], Window->Game().SolutionGrid()[r][c]);
                 ++typed;

@@ -83,9 +83,11 @@ protected:
         ASSERT_EQ(Window->Game().GameState(), state);
     }
 
-    template <typename T> T* Find(const char* name) {
+    // A control of the window, by its object name.
+    template <typename T> T* Find(const char* name) const {
         return Window->findChild<T*>(QLatin1String(name));
     }
+    DrawGrid* Grid() const { return Find<DrawGrid>("sg1"); }
 
     PinnedRandomStream Random{20261209};
     std::unique_ptr<TfrmSudoku> Window;

@@ -58,7 +58,7 @@ TEST_F(WindowTest, EveryStateShowsItsActionsTextsAndPanels) {
         EXPECT_EQ(Find<QWidget>("pnlGameOn")->isVisible(), e.gamePanel);
         EXPECT_EQ(Find<SegmentClock>("Clock1")->isVisible(), e.gamePanel);
         EXPECT_EQ(Find<QWidget>("sg1")->isVisible(), e.state != 0);
-        EXPECT_EQ(Window->sg1->autoPopup(), e.state != 0);
+        EXPECT_EQ(Grid()->autoPopup(), e.state != 0);
         // Hidden controls stay hidden and the level stays on its first item.
         EXPECT_TRUE(Find<QWidget>("cbgLivello")->isHidden());
         EXPECT_TRUE(Find<QWidget>("btnPrint")->isHidden());
@@ -70,27 +70,27 @@ TEST_F(WindowTest, PlayFromSolutionViewShowsPlayerGridAndStartsClock) {
     EnterState(SolutionView);
     Press(Qt::Key_F5);
     EXPECT_EQ(Window->Game().GameState(), Playing);
-    EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:00");
     Now = Now.addSecs(3725);
-    Window->Clock1->refresh();
-    EXPECT_EQ(Window->Clock1->shownText(), "01:02:05");
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    Find<SegmentClock>("Clock1")->refresh();
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "01:02:05");
+    EXPECT_TRUE(Grid()->hasFocus());
 }
 
 TEST_F(WindowTest, ToggleDuringGameHidesPanelAndBringsClockBack) {
     EnterState(Playing);
     Press(Qt::Key_F9);
-    EXPECT_TRUE(Window->cbxHideTimer->isChecked());
-    EXPECT_FALSE(Window->Clock1->isVisible());
+    EXPECT_TRUE(Find<QCheckBox>("cbxHideTimer")->isChecked());
+    EXPECT_FALSE(Find<SegmentClock>("Clock1")->isVisible());
     Press(Qt::Key_F6);
     EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
-    EXPECT_FALSE(Window->pnlGameOn->isVisible());
-    EXPECT_FALSE(Window->ActSuggerisci->isEnabled());
+    EXPECT_FALSE(Find<BevelPanel>("pnlGameOn")->isVisible());
+    EXPECT_FALSE(Find<QAction>("ActSuggerisci")->isEnabled());
     Press(Qt::Key_F6);
     EXPECT_EQ(Window->Game().GameState(), Playing);
-    EXPECT_TRUE(Window->pnlGameOn->isVisible());
-    EXPECT_FALSE(Window->cbxHideTimer->isChecked());
-    EXPECT_TRUE(Window->Clock1->isVisible());
+    EXPECT_TRUE(Find<BevelPanel>("pnlGameOn")->isVisible());
+    EXPECT_FALSE(Find<QCheckBox>("cbxHideTimer")->isChecked());
+    EXPECT_TRUE(Find<SegmentClock>("Clock1")->isVisible());
 }
 
 // Whatever the answer, the player goes on typing into the grid.
@@ -98,15 +98,15 @@ TEST_F(WindowTest, AbandonAnsweredNoKeepsTheGridFocusedAndYesReopensGeneration) 
     EnterState(Playing);
     for (ConfirmAnswer keep : {ConfirmAnswer::No, ConfirmAnswer::Cancel}) {
         Answer = keep;
-        Window->btnFontPiu->setFocus();
+        Find<QPushButton>("btnFontPiu")->setFocus();
         Press(Qt::Key_F5);
         EXPECT_EQ(Window->Game().GameState(), Playing);
-        EXPECT_TRUE(Window->sg1->hasFocus());
+        EXPECT_TRUE(Grid()->hasFocus());
     }
     Answer = ConfirmAnswer::Yes;
     Press(Qt::Key_F5);
     EXPECT_EQ(Window->Game().GameState(), PuzzleView);
-    EXPECT_TRUE(Window->ActGenera->isEnabled());
+    EXPECT_TRUE(Find<QAction>("ActGenera")->isEnabled());
 }
 
 // The real box, as a stray Enter meets it: its default answer keeps the game and its entries.
@@ -121,7 +121,7 @@ TEST_F(WindowTest, EnterOnTheRealAbandonQuestionKeepsTheGame) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
     EnterState(Playing);
     const GridCell open = FirstCell(Window->Game(), false);
-    Window->sg1->setCurrentCell(open.row, open.column);
+    Grid()->setCurrentCell(open.row, open.column);
     Press(Qt::Key_5);
     const CellGrid entries = Window->Game().PlayGrid();
     ASSERT_EQ(PlayAt(Window->Game(), open), '5');
@@ -144,37 +144,37 @@ TEST_F(WindowTest, EnterOnTheRealAbandonQuestionKeepsTheGame) {
 }
 
 TEST_F(WindowTest, ButtonsDriveTheSameTransitionsAsKeys) {
-    QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
+    QTest::mouseClick(Find<ActionButton>("btnGenera"), Qt::LeftButton);
     EXPECT_EQ(Window->Game().GameState(), PuzzleView);
-    QTest::mouseClick(Window->btnToggleView, Qt::LeftButton);
+    QTest::mouseClick(Find<ActionButton>("btnToggleView"), Qt::LeftButton);
     EXPECT_EQ(Window->Game().GameState(), SolutionView);
-    QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
+    QTest::mouseClick(Find<ActionButton>("btnPlay"), Qt::LeftButton);
     EXPECT_EQ(Window->Game().GameState(), Playing);
     // Disabled while playing: a click on generate does nothing.
-    QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
+    QTest::mouseClick(Find<ActionButton>("btnGenera"), Qt::LeftButton);
     EXPECT_EQ(Window->Game().GameState(), Playing);
     Answer = ConfirmAnswer::Yes;
-    QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
+    QTest::mouseClick(Find<ActionButton>("btnPlay"), Qt::LeftButton);
     EXPECT_EQ(Window->Game().GameState(), PuzzleView);
 }
 
 TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
     Press(Qt::Key_F8);
-    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     EnterState(PuzzleView);
     Press(Qt::Key_F8);
     Press(Qt::Key_F8);
-    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     Press(Qt::Key_F5);
-    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     // During a game the menu's checking item follows the box.
     QStringList captions;
-    for (QAction* item : Window->popm1->actions())
+    for (QAction* item : Find<QMenu>("popm1")->actions())
         captions << item->text();
     EXPECT_TRUE(captions.contains("Disattiva controllo [F8]"));
     Press(Qt::Key_F8);
     captions.clear();
-    for (QAction* item : Window->popm1->actions())
+    for (QAction* item : Find<QMenu>("popm1")->actions())
         captions << item->text();
     EXPECT_TRUE(captions.contains("Controllo attivo [F8]"));
 }
