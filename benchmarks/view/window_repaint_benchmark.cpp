@@ -28,7 +28,7 @@ void BM_WindowRepaint25x25Playing(benchmark::State& state) {
     window.findChild<QCheckBox*>(QStringLiteral("cbxControllo"))->click();
     // Every other open cell filled, every seventh of those with a neighbour's symbol, so
     // that the conflict tests run and some strokes are drawn; typed as the player types.
-    const GameCore& game = window.Game();
+    const GameCore& game = *window.findChild<GameCore*>(QStringLiteral("game"));
     for (int r = 0; r < 25; ++r)
         for (int c = 0; c < 25; ++c)
             if (game.PuzzleGrid()[r][c] == ' ' && (r + c) % 2 == 0) {

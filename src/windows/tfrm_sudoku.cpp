@@ -49,8 +49,9 @@ constexpr GameCommand kActionCommands[] = {
 } // namespace
 
 TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
-    : QMainWindow(parent), Services(std::move(services)), Host(Services, *this), Core(Host),
+    : QMainWindow(parent), Services(std::move(services)), Host(Services, *this), Core(Host, this),
       Ui(LayOutMainWindow(*this, Services, GridFontPoints)) {
+    Core.setObjectName(QStringLiteral("game"));
     ConnectHandlers();
     NameForScreenReaders(Ui, Core);
     new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });

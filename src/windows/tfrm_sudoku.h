@@ -28,9 +28,6 @@ public:
     explicit TfrmSudoku(DesktopServices services, QWidget* parent = nullptr);
     ~TfrmSudoku() override;
 
-    // The game, to be read: its data and its decisions.
-    const GameCore& Game() const { return Core; }
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +99,8 @@ private:
     // carries over to every puzzle and size.
     int GridFontPoints = 8;
     DesktopGameHost Host;
+    // The game: its data and its decisions. A child of the window named "game", gone before
+    // the window's controls.
     GameCore Core;
     const MainWindowControls Ui;
     PrintCommand Printing;

@@ -69,7 +69,7 @@ protected:
 
     // What a run leaves behind, to compare two runs by.
     std::string fingerprint() const {
-        const GameCore& game = window->Game();
+        const GameCore& game = core();
         std::string print = std::to_string(game.GameState()) + " " + std::to_string(game.BoxSize());
         for (const CellGrid* grid : {&game.PlayGrid(), &game.PuzzleGrid(), &game.SolutionGrid()})
             print.append(&(*grid)[0][0], sizeof(*grid));
@@ -106,7 +106,7 @@ protected:
     // one it asks first and closes only on Yes, keeping the game otherwise. A closed window
     // is followed by a new start.
     void closeRequest() {
-        const int state = window->Game().GameState();
+        const int state = core().GameState();
         const bool game = IsGameRunning(state);
         lastAnswer.reset();
         const bool closed = window->close();
@@ -116,7 +116,7 @@ protected:
         else if (closed != (!game || lastAnswer == ConfirmAnswer::Yes))
             closeFault = "close in state " + std::to_string(state) +
                          (closed ? " closed" : " kept the window") + " against the answer";
-        else if (!closed && window->Game().GameState() != state)
+        else if (!closed && core().GameState() != state)
             closeFault = "a refused close changed the state";
         if (closed)
             startWindow();
@@ -127,6 +127,7 @@ protected:
         pinned.reset();
     }
 
+    const GameCore& core() const { return *control<GameCore>("game"); }
     // A control of the window, by its name.
     template <typename T> T* control(const char* name) const {
         return window->findChild<T*>(QLatin1String(name));
@@ -227,14 +228,13 @@ protected:
     std::string brokenRule() {
         if (!closeFault.empty())
             return closeFault;
-        const TfrmSudoku& w = *window;
-        const int state = w.Game().GameState();
+        const int state = core().GameState();
         if (state > PlayingSolutionView || state == 3)
             return "GameState " + std::to_string(state);
-        if (!w.Game().Board())
+        if (!core().Board())
             return state == NoPuzzle ? "" : "no board in state " + std::to_string(state);
 
-        const int side = w.Game().Board()->GetDimension();
+        const int side = core().Board()->GetDimension();
         const DrawGrid* grid = control<DrawGrid>("sg1");
         if (grid->rowCount() != side || grid->colCount() != side)
             return "grid is " + std::to_string(grid->colCount()) + " x " +
@@ -243,11 +243,11 @@ protected:
         if (state == NoPuzzle)
             return "";
 
-        const std::string& alphabet = w.Game().SymbolAlphabet();
+        const std::string& alphabet = core().SymbolAlphabet();
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c) {
-                const char given = w.Game().PuzzleGrid()[r][c];
-                const char shown = w.Game().PlayGrid()[r][c];
+                const char given = core().PuzzleGrid()[r][c];
+                const char shown = core().PlayGrid()[r][c];
                 if (given != ' ' && shown != given)
                     return "given changed at " + std::to_string(r) + "," + std::to_string(c);
                 if (shown != ' ' && alphabet.find(shown) == std::string::npos)
@@ -257,11 +257,11 @@ protected:
 
         const bool inGame = IsGameRunning(state);
         if (inGame && wasInGame &&
-            (w.Game().PuzzleGrid() != puzzleAtStart || w.Game().SolutionGrid() != solutionAtStart))
+            (core().PuzzleGrid() != puzzleAtStart || core().SolutionGrid() != solutionAtStart))
             return "puzzle or solution changed during a game";
         if (inGame && !wasInGame) {
-            puzzleAtStart = w.Game().PuzzleGrid();
-            solutionAtStart = w.Game().SolutionGrid();
+            puzzleAtStart = core().PuzzleGrid();
+            solutionAtStart = core().SolutionGrid();
         }
         wasInGame = inGame;
         return brokenNotesRule();
@@ -271,7 +271,7 @@ protected:
     // nothing; now and then, undoing every step gives the puzzle back, and redoing them all
     // the game as it was.
     std::string brokenNotesRule() {
-        const GameCore& game = window->Game();
+        const GameCore& game = core();
         const int side = game.BoxSize() * game.BoxSize();
         for (int r = 0; r < kNotesSide; ++r)
             for (int c = 0; c < kNotesSide; ++c) {
@@ -332,7 +332,7 @@ TEST_F(WindowStorm, GameDataStaysConsistentUnderRandomInput) {
     int statesSeen = 0;
     for (std::uint64_t i = 0; i < events; ++i) {
         oneEvent();
-        statesSeen |= 1 << window->Game().GameState();
+        statesSeen |= 1 << core().GameState();
         const std::string broken = brokenRule();
         ASSERT_EQ(broken, "") << "after event " << i << " (seed " << seed << ")";
     }

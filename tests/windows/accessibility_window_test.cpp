@@ -59,20 +59,20 @@ TEST_F(AccessibleWindowTest, CellNamesFollowGivensEntriesBlanksAndRepeats) {
     StartGame(3);
     Press(Qt::Key_Down); // past the news of the start
     const GridCell given = FirstCell(true);
-    const char givenSymbol = PuzzleAt(Window->Game(), given);
+    const char givenSymbol = PuzzleAt(Game(), given);
     EXPECT_EQ(NameOf(given), Place(given) + givenSymbol + QStringLiteral(", iniziale"));
 
     // An open cell in the given's row or column: the given's symbol repeats there.
     GridCell open{-1, -1};
     for (int i = 0; i < 9 && open.row < 0; ++i)
         for (GridCell cell : {GridCell{given.row, i}, GridCell{i, given.column}})
-            if (open.row < 0 && PuzzleAt(Window->Game(), cell) == ' ')
+            if (open.row < 0 && PuzzleAt(Game(), cell) == ' ')
                 open = cell;
     ASSERT_GE(open.row, 0) << "the given's row and column are full";
     EXPECT_EQ(NameOf(open), Place(open) + QStringLiteral("vuota"));
 
     Press(Qt::Key_F8);
-    ASSERT_TRUE(Window->Game().Checking());
+    ASSERT_TRUE(Game().Checking());
     Select(open);
     Press(KeyFor(givenSymbol));
     EXPECT_EQ(NameOf(open), Place(open) + givenSymbol + QStringLiteral(", ripetuto"));
@@ -94,7 +94,7 @@ TEST_F(AccessibleWindowTest, TheCurrentCellCarriesTheNewsOfEachKeyUntilTheNextMo
     Select(given);
     Press(Qt::Key_1);
     EXPECT_EQ(current(), QStringLiteral("non modificabile, ") + Place(given) +
-                             PuzzleAt(Window->Game(), given) + QStringLiteral(", iniziale"));
+                             PuzzleAt(Game(), given) + QStringLiteral(", iniziale"));
     const GridCell open = FirstCell(false);
     Select(open);
     Press(Qt::Key_F2);
@@ -107,7 +107,7 @@ TEST_F(AccessibleWindowTest, TheCurrentCellCarriesTheNewsOfEachKeyUntilTheNextMo
     Select(given);
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(current(), Place(open) + QStringLiteral("vuota, ") + Place(given) +
-                             PuzzleAt(Window->Game(), given) + QStringLiteral(", iniziale"));
+                             PuzzleAt(Game(), given) + QStringLiteral(", iniziale"));
     Press(Qt::Key_F6);
     EXPECT_TRUE(current().startsWith(QStringLiteral("soluzione, ")));
     Press(Qt::Key_F12);

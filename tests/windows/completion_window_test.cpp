@@ -55,9 +55,9 @@ TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
     for (int r = 0; r < 16; ++r) {
         for (int c = 0; c < 16; ++c) {
             ASSERT_EQ(Selection(), (GridCell{r, c}));
-            if (Window->Game().PuzzleGrid()[r][c] == ' ') {
+            if (Game().PuzzleGrid()[r][c] == ' ') {
                 EXPECT_TRUE(Messages.isEmpty());
-                Press(KeyFor(Window->Game().SolutionGrid()[r][c]));
+                Press(KeyFor(Game().SolutionGrid()[r][c]));
                 ++typed;
             }
             if (c < 15)
@@ -67,8 +67,8 @@ TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
         Press(Qt::Key_Down);
     }
     EXPECT_GT(typed, 0);
-    EXPECT_EQ(Window->Game().PlayGrid(), Window->Game().SolutionGrid());
+    EXPECT_EQ(Game().PlayGrid(), Game().SolutionGrid());
     ASSERT_EQ(Messages.size(), 1);
     EXPECT_EQ(Messages[0], CongratulationText({0, 0, 0}));
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
 }

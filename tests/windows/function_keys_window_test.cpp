@@ -43,7 +43,7 @@ protected:
         const int urls = Urls.size(), questions = Questions.size(), prints = PrintDialogs;
         Press(key, modifiers);
         focus->removeEventFilter(&spy);
-        return {Window->Game().GameState(),
+        return {Game().GameState(),
                 spy.Seen > 0,
                 static_cast<int>(Urls.size()) - urls,
                 static_cast<int>(Questions.size()) - questions,
@@ -187,5 +187,5 @@ TEST_F(FunctionKeyTest, FunctionKeyReachesWindowWhileAButtonHasFocus) {
     Find<QPushButton>("btnFontPiu")->setFocus();
     ASSERT_TRUE(Find<QPushButton>("btnFontPiu")->hasFocus());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game().GameState(), SolutionView);
+    EXPECT_EQ(Game().GameState(), SolutionView);
 }

@@ -11,7 +11,7 @@ TEST_F(WindowTest, FirstGenerationShowsTheGridAndRenamesTheButton) {
     EXPECT_EQ(Window->frameGeometry().width(), 598);
     EXPECT_EQ(Find<QAction>("ActGenera")->text(), "Genera [F10]");
     Press(Qt::Key_F10);
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
     EXPECT_TRUE(Grid()->isVisible());
     EXPECT_TRUE(Grid()->hasFocus());
     EXPECT_EQ(Grid()->rowCount(), 9);

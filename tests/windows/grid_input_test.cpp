@@ -53,14 +53,14 @@ TEST_F(GridWindowTest, KeysOutsideAGameBringGuidanceThenStillMoveTheSelection) {
         EnterState(c.state);
         Grid()->setFocus();
         Select({0, 0});
-        const CellGrid before = Window->Game().PlayGrid();
+        const CellGrid before = Game().PlayGrid();
         Press(Qt::Key_5);
         Press(Qt::Key_Right);
         ASSERT_EQ(Messages.size(), 2);
         EXPECT_EQ(Messages[0], c.message);
         EXPECT_EQ(Messages[1], c.message);
         EXPECT_EQ(Selection(), (GridCell{0, 1}));
-        EXPECT_EQ(Window->Game().PlayGrid(), before);
+        EXPECT_EQ(Game().PlayGrid(), before);
     }
 }
 
@@ -120,7 +120,7 @@ TEST_F(GridWindowTest, GameMenuStaysOneColumnWithEverySymbolAtHand) {
         for (QAction* item : apart ? apart->menu()->actions() : items)
             if (item->text().size() == 1)
                 symbols << item->text();
-        EXPECT_EQ(symbols.join(QString()), QString::fromStdString(Window->Game().SymbolAlphabet()));
+        EXPECT_EQ(symbols.join(QString()), QString::fromStdString(Game().SymbolAlphabet()));
         if (n == 3) {
             EXPECT_EQ(apart, nullptr) << "nine symbols fit one under the other";
         }
@@ -174,12 +174,12 @@ TEST_F(GridWindowTest, ActionItemsRunTheirActionAndFollowItsEnabledState) {
     EXPECT_TRUE(hint->isEnabled());
 
     MenuItem("Mostra soluzione [F6]")->trigger();
-    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
+    EXPECT_EQ(Game().GameState(), PlayingSolutionView);
     Answer = ConfirmAnswer::Yes;
     MenuItem("Abbandona gioco [F5]")->trigger();
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
     MenuItem("Gioca [F5]")->trigger();
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
 }
 
 TEST_F(GridWindowTest, HintByKeyAndByButtonNamesTheSelectedCellAndKeepsTheGridFocused) {
@@ -234,7 +234,7 @@ TEST_F(GridWindowTest, NotesSubmenuTicksTheNotesOfTheCellItOpensOn) {
     GridCell noted{-1, -1};
     for (int r = 0; r < 9 && noted.row < 0; ++r)
         for (int c = r + 1; c < 9 && noted.row < 0; ++c)
-            if (PuzzleAt(Window->Game(), {r, c}) == ' ' && PuzzleAt(Window->Game(), {c, r}) == ' ')
+            if (PuzzleAt(Game(), {r, c}) == ' ' && PuzzleAt(Game(), {c, r}) == ' ')
                 noted = {r, c};
     ASSERT_GE(noted.row, 0);
     const GridCell mirror{noted.column, noted.row};
@@ -262,7 +262,7 @@ TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
     StartGame(4);
     const GridCell open = FirstCell(false);
     Select(open);
-    const auto notes = [&] { return Window->Game().NotesAt(open.row, open.column); };
+    const auto notes = [&] { return Game().NotesAt(open.row, open.column); };
     const auto NoteItem = [&](char symbol) -> QAction* {
         QMenu* submenu = MenuItem("Note della casella")->menu();
         for (QAction* item : submenu->actions())
@@ -303,7 +303,7 @@ TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
     Press(Qt::Key_F5);
     Press(Qt::Key_F5);
     EXPECT_FALSE(Find<QCheckBox>("cbxPencil")->isChecked());
-    EXPECT_FALSE(Window->Game().PencilMode());
+    EXPECT_FALSE(Game().PencilMode());
 }
 
 // Undo and redo are offered only with a step to take back or do again: their actions, and the

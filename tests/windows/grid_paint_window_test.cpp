@@ -47,9 +47,9 @@ protected:
 TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
     StartWholeGame();
     // An open cell and a given in its row: typing the given's symbol repeats it.
-    const auto [open, given] = FirstRepeatCells(Window->Game());
+    const auto [open, given] = FirstRepeatCells(Game());
     Select(open);
-    Press(KeyFor(PuzzleAt(Window->Game(), given)));
+    Press(KeyFor(PuzzleAt(Game(), given)));
     // A third cell, away from both, takes the selection.
     const GridCell elsewhere{(open.row + 4) % 9, (open.column + 4) % 9};
     Select(elsewhere);
@@ -76,7 +76,7 @@ TEST_F(PaintWindowTest, AnEntryAndItsClearingShowAtOnce) {
     GridCell open{-1, -1};
     for (int r = 0; r < 9 && open.row < 0; ++r)
         for (int c = 0; c < 9 && open.row < 0; ++c)
-            if (r != c && PuzzleAt(Window->Game(), {r, c}) == ' ')
+            if (r != c && PuzzleAt(Game(), {r, c}) == ' ')
                 open = {r, c};
     ASSERT_GE(open.row, 0);
     const auto ink = [&] {
@@ -99,7 +99,7 @@ TEST_F(PaintWindowTest, AnEntryAndItsClearingShowAtOnce) {
 // turned row and column shows.
 TEST_F(PaintWindowTest, HighlightTintsTheSelectedSymbolAndFollowsTheSelection) {
     StartWholeGame();
-    const GameCore& game = Window->Game();
+    const GameCore& game = Game();
     GridCell selected{-1, -1};
     for (int r = 0; r < 9 && selected.row < 0; ++r)
         for (int c = 0; c < 9 && selected.row < 0; ++c)

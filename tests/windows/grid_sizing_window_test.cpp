@@ -119,11 +119,11 @@ TEST_F(SizingWindowTest, ZoomWorksDuringAGameAndKeepsTheEntries) {
     const GridCell open = FirstCell(false);
     Select(open);
     Press(KeyFor(Solution(open)));
-    const CellGrid before = Window->Game().PlayGrid();
+    const CellGrid before = Game().PlayGrid();
     Plus(3);
     EXPECT_EQ(CellSize(), QSize(47, 37));
-    EXPECT_EQ(Window->Game().PlayGrid(), before);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().PlayGrid(), before);
+    EXPECT_EQ(Game().GameState(), Playing);
     // The grid has the keyboard back after each click: the next symbol goes into the grid.
     for (const bool larger : {false, true}) {
         larger ? Plus() : Minus();

@@ -18,23 +18,23 @@ protected:
     void Generate(int n) {
         Find<RadioGroup>("cbg1")->setItemIndex(n - 3);
         Press(Qt::Key_F10);
-        ASSERT_EQ(Window->Game().GameState(), PuzzleView);
-        ASSERT_EQ(Window->Game().BoxSize(), n);
+        ASSERT_EQ(Game().GameState(), PuzzleView);
+        ASSERT_EQ(Game().BoxSize(), n);
     }
 
     void StartGame(int n) {
         Generate(n);
         Press(Qt::Key_F5);
-        ASSERT_EQ(Window->Game().GameState(), Playing);
+        ASSERT_EQ(Game().GameState(), Playing);
     }
 
-    int Side() const { return ::Side(Window->Game()); }
-    GridCell FirstCell(bool given) const { return ::FirstCell(Window->Game(), given); }
-    char Solution(GridCell cell) const { return SolutionAt(Window->Game(), cell); }
+    int Side() const { return ::Side(Game()); }
+    GridCell FirstCell(bool given) const { return ::FirstCell(Game(), given); }
+    char Solution(GridCell cell) const { return SolutionAt(Game(), cell); }
 
     void Select(GridCell cell) { Grid()->setCurrentCell(cell.row, cell.column); }
     GridCell Selection() const { return Grid()->currentCell(); }
-    char Cell(GridCell cell) const { return PlayAt(Window->Game(), cell); }
+    char Cell(GridCell cell) const { return PlayAt(Game(), cell); }
 
     // The key that types a symbol on the main block.
     static Qt::Key KeyFor(char symbol) {

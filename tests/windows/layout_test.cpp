@@ -43,6 +43,7 @@ protected:
         return Window.findChild<T*>(QLatin1String(name));
     }
     QWidget* Child(const char* name) { return Find(name); }
+    const GameCore& Game() { return *Find<GameCore>("game"); }
 
     QStringList Urls;
     TfrmSudoku Window{Services()};
@@ -186,13 +187,13 @@ TEST_F(LayoutTest, ActionsAreListedInOrderWithTheirCaptions) {
 }
 
 TEST_F(LayoutTest, StartsInStateZeroWithGridAndHiddenControlsHidden) {
-    EXPECT_EQ(Window.Game().GameState(), NoPuzzle);
+    EXPECT_EQ(Game().GameState(), NoPuzzle);
     EXPECT_TRUE(Child("sg1")->isHidden());
     EXPECT_TRUE(Child("pnlGameOn")->isHidden());
     EXPECT_TRUE(Child("btnPrint")->isHidden());
     EXPECT_TRUE(Child("cbgLivello")->isHidden());
-    EXPECT_EQ(Window.Game().SymbolAlphabet(), "123456789");
-    EXPECT_EQ(Window.Game().BoxSize(), 3);
+    EXPECT_EQ(Game().SymbolAlphabet(), "123456789");
+    EXPECT_EQ(Game().BoxSize(), 3);
 }
 
 TEST_F(LayoutTest, MakersLinkOpensOurSiteOnOneClick) {

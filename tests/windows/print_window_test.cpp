@@ -25,7 +25,7 @@ protected:
     void Generate(int sizeIndex) {
         Find<RadioGroup>("cbg1")->setItemIndex(sizeIndex);
         Press(Qt::Key_F10);
-        ASSERT_EQ(Window->Game().GameState(), PuzzleView);
+        ASSERT_EQ(Game().GameState(), PuzzleView);
     }
 
     QString PdfPath() const { return Folder.filePath(QStringLiteral("page.pdf")); }
@@ -47,9 +47,9 @@ protected:
     }
 
     int SymbolsShown() const {
-        const int side = Window->Game().Board()->GetDimension();
-        const bool player = Window->Game().GameState() == 1 || Window->Game().GameState() == 4;
-        const CellGrid& grid = player ? Window->Game().PlayGrid() : Window->Game().SolutionGrid();
+        const int side = Game().Board()->GetDimension();
+        const bool player = Game().GameState() == 1 || Game().GameState() == 4;
+        const CellGrid& grid = player ? Game().PlayGrid() : Game().SolutionGrid();
         int count = 0;
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c)
@@ -134,22 +134,22 @@ TEST_F(PrintFromWindow, PrintingIntoAMissingFolderShowsTheFailureOnce) {
 TEST_F(PrintFromWindow, TwentyFiveByTwentyFiveGridPrintsComplete) {
     Generate(2);
     Press(Qt::Key_F5);
-    ASSERT_EQ(Window->Game().GameState(), Playing);
+    ASSERT_EQ(Game().GameState(), Playing);
     // A few entries in open cells, typed as a player would.
     int typed = 0;
     for (int r = 24; r >= 0 && typed < 5; --r)
         for (int c = 0; c < 25 && typed < 5; ++c)
-            if (Window->Game().PuzzleGrid()[r][c] == ' ') {
+            if (Game().PuzzleGrid()[r][c] == ' ') {
                 Grid()->setCurrentCell(r, c);
-                Press(Qt::Key(Qt::Key_A + (Window->Game().SolutionGrid()[r][c] - 'A')));
-                ASSERT_EQ(Window->Game().PlayGrid()[r][c], Window->Game().SolutionGrid()[r][c]);
+                Press(Qt::Key(Qt::Key_A + (Game().SolutionGrid()[r][c] - 'A')));
+                ASSERT_EQ(Game().PlayGrid()[r][c], Game().SolutionGrid()[r][c]);
                 ++typed;
             }
     AnswerDialog(true);
     for (GameStateValue state : {Playing, PlayingSolutionView}) {
         if (state == PlayingSolutionView)
             Press(Qt::Key_F6);
-        ASSERT_EQ(Window->Game().GameState(), state);
+        ASSERT_EQ(Game().GameState(), state);
         QFile::remove(PdfPath());
         Press(Qt::Key_F7);
         ASSERT_TRUE(QFile::exists(PdfPath())) << "state " << state;

@@ -69,7 +69,7 @@ TEST_F(WindowTest, EveryStateShowsItsActionsTextsAndPanels) {
 TEST_F(WindowTest, PlayFromSolutionViewShowsPlayerGridAndStartsClock) {
     EnterState(SolutionView);
     Press(Qt::Key_F5);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
     EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:00");
     Now = Now.addSecs(3725);
     Find<SegmentClock>("Clock1")->refresh();
@@ -83,11 +83,11 @@ TEST_F(WindowTest, ToggleDuringGameHidesPanelAndBringsClockBack) {
     EXPECT_TRUE(Find<QCheckBox>("cbxHideTimer")->isChecked());
     EXPECT_FALSE(Find<SegmentClock>("Clock1")->isVisible());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
+    EXPECT_EQ(Game().GameState(), PlayingSolutionView);
     EXPECT_FALSE(Find<BevelPanel>("pnlGameOn")->isVisible());
     EXPECT_FALSE(Find<QAction>("ActSuggerisci")->isEnabled());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
     EXPECT_TRUE(Find<BevelPanel>("pnlGameOn")->isVisible());
     EXPECT_FALSE(Find<QCheckBox>("cbxHideTimer")->isChecked());
     EXPECT_TRUE(Find<SegmentClock>("Clock1")->isVisible());
@@ -100,12 +100,12 @@ TEST_F(WindowTest, AbandonAnsweredNoKeepsTheGridFocusedAndYesReopensGeneration) 
         Answer = keep;
         Find<QPushButton>("btnFontPiu")->setFocus();
         Press(Qt::Key_F5);
-        EXPECT_EQ(Window->Game().GameState(), Playing);
+        EXPECT_EQ(Game().GameState(), Playing);
         EXPECT_TRUE(Grid()->hasFocus());
     }
     Answer = ConfirmAnswer::Yes;
     Press(Qt::Key_F5);
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
     EXPECT_TRUE(Find<QAction>("ActGenera")->isEnabled());
 }
 
@@ -120,11 +120,11 @@ TEST_F(WindowTest, EnterOnTheRealAbandonQuestionKeepsTheGame) {
     Window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
     EnterState(Playing);
-    const GridCell open = FirstCell(Window->Game(), false);
+    const GridCell open = FirstCell(Game(), false);
     Grid()->setCurrentCell(open.row, open.column);
     Press(Qt::Key_5);
-    const CellGrid entries = Window->Game().PlayGrid();
-    ASSERT_EQ(PlayAt(Window->Game(), open), '5');
+    const CellGrid entries = Game().PlayGrid();
+    ASSERT_EQ(PlayAt(Game(), open), '5');
     QString asked;
     QTimer enter;
     enter.setInterval(20);
@@ -139,23 +139,23 @@ TEST_F(WindowTest, EnterOnTheRealAbandonQuestionKeepsTheGame) {
     enter.start();
     Press(Qt::Key_F5);
     EXPECT_EQ(asked, kAbandonQuestion);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
-    EXPECT_TRUE(Window->Game().PlayGrid() == entries);
+    EXPECT_EQ(Game().GameState(), Playing);
+    EXPECT_TRUE(Game().PlayGrid() == entries);
 }
 
 TEST_F(WindowTest, ButtonsDriveTheSameTransitionsAsKeys) {
     QTest::mouseClick(Find<ActionButton>("btnGenera"), Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
     QTest::mouseClick(Find<ActionButton>("btnToggleView"), Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), SolutionView);
+    EXPECT_EQ(Game().GameState(), SolutionView);
     QTest::mouseClick(Find<ActionButton>("btnPlay"), Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
     // Disabled while playing: a click on generate does nothing.
     QTest::mouseClick(Find<ActionButton>("btnGenera"), Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
     Answer = ConfirmAnswer::Yes;
     QTest::mouseClick(Find<ActionButton>("btnPlay"), Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
 }
 
 TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
@@ -181,10 +181,10 @@ TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
 
 TEST_F(WindowTest, ClosingTheWindowFreesTheBoard) {
     EnterState(PuzzleView);
-    ASSERT_NE(Window->Game().Board(), nullptr);
+    ASSERT_NE(Game().Board(), nullptr);
     EXPECT_TRUE(Window->close());
     EXPECT_TRUE(Questions.isEmpty());
-    EXPECT_EQ(Window->Game().Board(), nullptr);
+    EXPECT_EQ(Game().Board(), nullptr);
 }
 
 TEST_F(WindowTest, ARefusedCloseKeepsTheWindowAndItsGame) {
@@ -192,9 +192,9 @@ TEST_F(WindowTest, ARefusedCloseKeepsTheWindowAndItsGame) {
     Answer = ConfirmAnswer::Cancel;
     EXPECT_FALSE(Window->close());
     EXPECT_TRUE(Window->isVisible());
-    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
+    EXPECT_EQ(Game().GameState(), PlayingSolutionView);
     Answer = ConfirmAnswer::Yes;
     EXPECT_TRUE(Window->close());
     EXPECT_EQ(Questions, QStringList(2, kAbandonQuestion));
-    EXPECT_EQ(Window->Game().Board(), nullptr);
+    EXPECT_EQ(Game().Board(), nullptr);
 }
