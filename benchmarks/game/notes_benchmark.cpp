@@ -30,8 +30,8 @@ struct Game25 {
 void BM_FillCandidates25x25WithItsUndo(benchmark::State& state) {
     Game25 g;
     for (auto _ : state) {
-        g.game.FillCandidates();
-        g.game.Undo();
+        g.game.Run(GameCommand::FillCandidates);
+        g.game.Run(GameCommand::Undo);
     }
 }
 BENCHMARK(BM_FillCandidates25x25WithItsUndo)->Unit(benchmark::kMicrosecond);
@@ -54,7 +54,7 @@ void BM_History2000Steps25x25(benchmark::State& state) {
                 c = static_cast<int>(rng() % 25);
             } while (game.PuzzleGrid()[r][c] != ' ');
             if (step % 100 == 0)
-                g.game.FillCandidates();
+                g.game.Run(GameCommand::FillCandidates);
             else if (game.PlayGrid()[r][c] != ' ')
                 g.game.PressKey(GridKey{' ', false}, r, c);
             else if (rng() % 100 < 60)

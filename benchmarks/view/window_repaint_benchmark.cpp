@@ -7,6 +7,7 @@
 #include "toolkit/radio_group.h"
 #include "windows/tfrm_sudoku.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
@@ -20,25 +21,26 @@ void BM_WindowRepaint25x25Playing(benchmark::State& state) {
     services.showMessage = [](QWidget*, const QString&) {};
     TfrmSudoku window(services);
     window.show();
-    window.cbg1->setItemIndex(2);
-    window.ActGeneraExecute();
-    window.ActPlayExecute();
-    window.cbxControllo->click();
+    DrawGrid* grid = window.findChild<DrawGrid*>(QStringLiteral("sg1"));
+    window.findChild<RadioGroup*>(QStringLiteral("cbg1"))->setItemIndex(2);
+    window.findChild<QAction*>(QStringLiteral("ActGenera"))->trigger();
+    window.findChild<QAction*>(QStringLiteral("ActPlay"))->trigger();
+    window.findChild<QCheckBox*>(QStringLiteral("cbxControllo"))->click();
     // Every other open cell filled, every seventh of those with a neighbour's symbol, so
     // that the conflict tests run and some strokes are drawn; typed as the player types.
-    const GameCore& game = window.Game();
+    const GameCore& game = *window.findChild<GameCore*>(QStringLiteral("game"));
     for (int r = 0; r < 25; ++r)
         for (int c = 0; c < 25; ++c)
             if (game.PuzzleGrid()[r][c] == ' ' && (r + c) % 2 == 0) {
                 const char symbol = (r * 25 + c) % 7 == 0 ? game.SolutionGrid()[r][(c + 1) % 25]
                                                           : game.SolutionGrid()[r][c];
-                window.sg1->setCurrentCell(r, c);
+                grid->setCurrentCell(r, c);
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (symbol - 'A'), Qt::NoModifier,
                               QString(QChar::fromLatin1(symbol)));
-                window.sg1KeyDown(key);
+                QCoreApplication::sendEvent(grid, &key);
             }
-    window.sg1->setFocus();
-    QWidget* viewport = window.sg1->viewport();
+    grid->setFocus();
+    QWidget* viewport = grid->viewport();
     QImage image(viewport->size(), QImage::Format_RGB32);
     for (auto _ : state) {
         viewport->render(&image);

@@ -30,7 +30,6 @@ int main(int argc, char** argv) {
     TfrmSudoku frmSudoku(RealDesktopServices());
     ProfileMark("window");
     Tfrmhlpi frmhlpi;
-    frmSudoku.frmhlpi = &frmhlpi;
     ProfileMark("print holder");
     ProfilePaints(app, frmSudoku);
     frmSudoku.showMaximized();

@@ -18,5 +18,5 @@ enum class GameCommand {
     Undo,           // take back the last change of the grid or the notes
     Redo,           // do again what was taken back
     // For the ear: the time of the running game, read out whether or not the clock shows.
-    ReadClock,
+    ReadClock, // the last: the game counts its commands up to here
 };

@@ -60,9 +60,11 @@ bool GameCore::Available(GameCommand command) const {
     case GameCommand::PencilMode:
     case GameCommand::Highlight:
     case GameCommand::FillCandidates:
+        return GameOnView();
     case GameCommand::Undo:
+        return GameOnView() && history_.CanUndo();
     case GameCommand::Redo:
-        return gameState_ == Playing;
+        return GameOnView() && history_.CanRedo();
     case GameCommand::ReadClock:
         return IsGameRunning(gameState_);
     case GameCommand::Play:
@@ -73,6 +75,68 @@ bool GameCore::Available(GameCommand command) const {
         return gameState_ == NoPuzzle || gameState_ == PuzzleView || gameState_ == SolutionView;
     }
     return false;
+}
+
+bool GameCore::TakesKeyOf(GameCommand command) const {
+    // A chord with nothing to take back is still the game's: it must not reach the grid as a
+    // letter.
+    if (command == GameCommand::Undo || command == GameCommand::Redo)
+        return GameOnView();
+    return Available(command);
+}
+
+bool GameCore::Run(GameCommand command) {
+    if (!Available(command))
+        return false;
+    switch (command) {
+    case GameCommand::Checking:
+        checking_ = !checking_;
+        emit checkingChanged();
+        return true;
+    case GameCommand::HideTimer:
+        timerHidden_ = !timerHidden_;
+        emit timerHiddenChanged();
+        return true;
+    case GameCommand::PencilMode:
+        pencilMode_ = !pencilMode_;
+        emit pencilModeChanged();
+        return true;
+    case GameCommand::Highlight:
+        highlighting_ = !highlighting_;
+        emit highlightingChanged();
+        return true;
+    case GameCommand::ToggleView:
+        ToggleView();
+        return true;
+    case GameCommand::FillCandidates:
+        FillCandidates();
+        return true;
+    case GameCommand::Undo:
+        Undo();
+        return true;
+    case GameCommand::Redo:
+        Redo();
+        return true;
+    case GameCommand::Help:
+    case GameCommand::Hint:
+    case GameCommand::Play:
+    case GameCommand::Print:
+    case GameCommand::Generate:
+    case GameCommand::ReadClock:
+        break;
+    }
+    return false;
+}
+
+void GameCore::AnnounceAvailability() {
+    std::uint32_t available = 0;
+    for (int command = 0; command <= static_cast<int>(GameCommand::ReadClock); ++command)
+        if (Available(static_cast<GameCommand>(command)))
+            available |= 1u << command;
+    if (available == available_)
+        return;
+    available_ = available;
+    emit availabilityChanged();
 }
 
 bool GameCore::HasPuzzle() const {
@@ -99,6 +163,7 @@ void GameCore::EnterState(std::uint8_t state) {
     if (state == Playing)
         timerHidden_ = false;
     emit gameStateChanged();
+    AnnounceAvailability();
 }
 
 GameCore::GenerateOutcome GameCore::Generate(int sizeIndex, int levelIndex) {
@@ -187,6 +252,7 @@ void GameCore::ResetPlayGrid() {
 void GameCore::ForgetSteps() {
     notes_ = {};
     history_.Clear();
+    AnnounceAvailability();
     if (pencilMode_) {
         pencilMode_ = false;
         emit pencilModeChanged();
@@ -228,16 +294,6 @@ void GameCore::ToggleView() {
     default:
         break;
     }
-}
-
-void GameCore::SetChecking(bool on) {
-    checking_ = on;
-    emit checkingChanged();
-}
-
-void GameCore::SetTimerHidden(bool hidden) {
-    timerHidden_ = hidden;
-    emit timerHiddenChanged();
 }
 
 bool GameCore::MayClose() {
@@ -294,7 +350,7 @@ void GameCore::EnterFromMenu(char tag, int row, int column) {
 
 void GameCore::Hint(int row, int column) {
     // The stored solution's symbol, whatever the player has entered; nothing for a given.
-    if (IsOpenCell(row, column))
+    if (Available(GameCommand::Hint) && IsOpenCell(row, column))
         host_.ShowMessage(HintText(solutionGrid_[row][column]));
 }
 
@@ -329,17 +385,6 @@ CellNotes GameCore::NotesAt(int row, int column) const {
 int GameCore::SymbolIndex(char symbol) const {
     const std::size_t at = SymbolAlphabet().find(AsciiUpper(symbol));
     return at == std::string::npos || symbol == ' ' ? -1 : static_cast<int>(at);
-}
-
-void GameCore::SetPencilMode(bool on) {
-    if (gameState_ == Playing)
-        pencilMode_ = on;
-    emit pencilModeChanged();
-}
-
-void GameCore::SetHighlighting(bool on) {
-    highlighting_ = on;
-    emit highlightingChanged();
 }
 
 void GameCore::ToggleNote(char symbol, int row, int column) {
@@ -418,6 +463,7 @@ void GameCore::ApplyStep(const MoveStep& step, bool forward) {
     }
     const CellChange& first = step.front();
     emit playGridChanged(first.cell / kNotesSide, first.cell % kNotesSide);
+    AnnounceAvailability();
     if (entry)
         CheckCompletion();
 }

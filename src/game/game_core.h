@@ -52,14 +52,23 @@ public:
     // A symbol's place in the alphabet of the current size (letters in either case), or -1.
     int SymbolIndex(char symbol) const;
 
-    // Whether a command can run now.
+    // Whether a command can run now: undo and redo only while there is a step to take back or
+    // to do again.
     bool Available(GameCommand command) const;
+    // Whether a key of the command is the game's now, so that it goes no further: whenever the
+    // command is available, and undo and redo throughout a game, with or without a step.
+    bool TakesKeyOf(GameCommand command) const;
+    // Runs one of the game's own commands when it is available: a switch flips, the view
+    // toggles, the candidates are filled in, a step is undone or redone. False when it did
+    // not run. Play, Generate and Hint have their entries below; help, printing and the
+    // clock's reading are the window's.
+    bool Run(GameCommand command);
     // A generation has put a puzzle in the grids: generating again makes a new one.
     bool HasPuzzle() const;
-    // The state is one the game knows; anything else is reported and leaves every action off.
-    bool StateIsKnown() const { return gameState_ <= PlayingSolutionView; }
+    // A game is running with the player's grid on view.
+    bool GameOnView() const { return gameState_ == Playing; }
     // A right press selects the cell under it only during a game.
-    bool RightPressSelects() const { return gameState_ == Playing; }
+    bool RightPressSelects() const { return GameOnView(); }
 
     // The window is shown: a fresh random stream, no puzzle.
     void Start();
@@ -77,10 +86,6 @@ public:
     // The play action: starts a game on the puzzle shown, or asks to abandon the running one.
     enum class PlayOutcome { Started, Abandoned, Kept, Refused };
     PlayOutcome Play();
-    // Shows the solution in place of the puzzle or the player's grid, and back.
-    void ToggleView();
-    void SetChecking(bool on);
-    void SetTimerHidden(bool hidden);
     // Whether the window may close now: outside a game at once, during one only when the
     // player agrees to lose it.
     bool MayClose();
@@ -90,19 +95,13 @@ public:
     void PressKey(const GridKey& key, int row, int column);
     // A symbol or the clear item (a blank) chosen from the grid's menu.
     void EnterFromMenu(char tag, int row, int column);
-    // Names the solution's symbol for an open cell.
+    // Names the solution's symbol for an open cell, during a game with its grid on view.
     void Hint(int row, int column);
 
     // The play comforts: each acts only during a game with its grid on view.
-    void SetPencilMode(bool on);
-    void SetHighlighting(bool on);
     // Notes `symbol` in an open blank cell, or takes the note away.
     void ToggleNote(char symbol, int row, int column);
     void ClearNotes(int row, int column);
-    // Every open blank cell gets as notes the symbols its row, column and box do not hold.
-    void FillCandidates();
-    void Undo();
-    void Redo();
 
 signals:
     // After every change of state, and after every generation attempt that reached the engine.
@@ -119,8 +118,18 @@ signals:
     void timerHiddenChanged();
     void pencilModeChanged();
     void highlightingChanged();
+    // What Available answers has changed for at least one command.
+    void availabilityChanged();
 
 private:
+    // Shows the solution in place of the puzzle or the player's grid, and back.
+    void ToggleView();
+    // Every open blank cell gets as notes the symbols its row, column and box do not hold.
+    void FillCandidates();
+    void Undo();
+    void Redo();
+    // Announces a change of what is available, once, after whatever changed it.
+    void AnnounceAvailability();
     // One generation attempt; true when a new puzzle is in the grids.
     bool GeneratePuzzle(int sizeIndex, int levelIndex);
     // A blank grid of a box size, announced before the engine fills it.
@@ -159,4 +168,5 @@ private:
     MoveHistory history_;
     bool pencilMode_ = false;
     bool highlighting_ = false;
+    std::uint32_t available_ = 0; // one bit per command, as last announced
 };

@@ -4,11 +4,6 @@ QString SizeIndexMessage(int index) {
     return QStringLiteral("index of checkbox errato:%1").arg(index);
 }
 
-QString UnknownStateMessage(std::uint8_t state) {
-    return QStringLiteral("Internal error 001: stato:%1 non gestito !")
-        .arg(static_cast<unsigned>(state));
-}
-
 QString HintText(char symbol) {
     return QStringLiteral("Per questa casella il miglior simbolo e' :") + QLatin1Char(symbol) +
            QStringLiteral(": ");

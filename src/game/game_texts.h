@@ -22,9 +22,6 @@ inline const QString kSeedUnreadableMessage = QStringLiteral("ENGINE ERROR: 002"
 inline const QString kRetriesExhaustedMessage = QStringLiteral("INTERNAL ERROR ENGINE 10 RETRIES");
 QString SizeIndexMessage(int index);
 
-// A state number the window does not know.
-QString UnknownStateMessage(std::uint8_t state);
-
 // The hint: the solution's symbol between two colons.
 QString HintText(char symbol);
 

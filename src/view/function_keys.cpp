@@ -3,14 +3,15 @@
 namespace {
 
 std::optional<GameCommand> CommandForChord(int key, Qt::KeyboardModifiers held,
-                                           bool letterYIsSymbol) {
+                                           std::string_view symbols) {
     const Qt::KeyboardModifiers chord =
         held & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (key == Qt::Key_Z && chord == Qt::ControlModifier)
         return GameCommand::Undo;
     if (key == Qt::Key_Z && chord == (Qt::ControlModifier | Qt::ShiftModifier))
         return GameCommand::Redo;
-    if (key == Qt::Key_Y && chord == Qt::ControlModifier && !letterYIsSymbol)
+    if (key == Qt::Key_Y && chord == Qt::ControlModifier &&
+        symbols.find('Y') == std::string_view::npos)
         return GameCommand::Redo;
     return std::nullopt;
 }
@@ -18,11 +19,11 @@ std::optional<GameCommand> CommandForChord(int key, Qt::KeyboardModifiers held,
 } // namespace
 
 std::optional<GameCommand> CommandForKey(int key, Qt::KeyboardModifiers held, bool mouseButtonHeld,
-                                         bool letterYIsSymbol) {
+                                         std::string_view symbols) {
     if (mouseButtonHeld)
         return std::nullopt;
     if (held & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
-        return CommandForChord(key, held, letterYIsSymbol);
+        return CommandForChord(key, held, symbols);
     switch (key) {
     case Qt::Key_F1:
         return GameCommand::Help;

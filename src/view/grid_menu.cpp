@@ -45,8 +45,8 @@ std::vector<GridMenuItem> NotesMenuItems(const QString& alphabet, CellNotes cell
     items.push_back({GridMenuItemKind::NotesSubmenu, kNotesMenuCaption});
     for (qsizetype i = 0; i < alphabet.size(); ++i) {
         const bool noted = (cellNotes & NoteBit(static_cast<int>(i))) != 0;
-        items.push_back({GridMenuItemKind::Note, QString(alphabet[i]), alphabet[i].toLatin1(),
-                         GameCommand::Play, noted});
+        items.push_back(
+            {GridMenuItemKind::Note, QString(alphabet[i]), alphabet[i].toLatin1(), {}, noted});
     }
     items.push_back({GridMenuItemKind::ClearNotes, kClearNotesCaption});
     items.push_back(CommandItem(GameCommand::FillCandidates, kFillCandidatesCaption));

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The grid's pop-up menu as data: the window turns each item into a menu entry and connects
@@ -26,8 +27,8 @@ struct GridMenuItem {
     GridMenuItemKind kind = GridMenuItemKind::Symbol;
     QString caption;
     char tag = 0;
-    GameCommand command = GameCommand::Play;
-    bool checked = false; // a note item: the symbol is noted
+    std::optional<GameCommand> command = std::nullopt; // a command item: what it runs
+    bool checked = false;                              // a note item: the symbol is noted
     bool enabled = true;
     friend bool operator==(const GridMenuItem&, const GridMenuItem&) = default;
 };

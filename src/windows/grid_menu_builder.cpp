@@ -57,7 +57,7 @@ void Fill(QMenu& menu, const std::vector<GridMenuItem>& items, const GridMenuHan
             QObject::connect(item, &QAction::triggered, &menu, handlers.toggleChecking);
             break;
         case GridMenuItemKind::Command:
-            if (QAction* action = handlers.actionFor(entry.command)) {
+            if (QAction* action = handlers.actionFor(*entry.command)) {
                 item->setEnabled(action->isEnabled());
                 QObject::connect(action, &QAction::enabledChanged, item, &QAction::setEnabled);
                 QObject::connect(item, &QAction::triggered, action, [action] {

@@ -11,7 +11,6 @@
 #include "view/grid_sizing.h"
 #include "view/state_captions.h"
 #include "windows/help_pages.h"
-#include "windows/tfrm_sudoku.h"
 #include "windows/window_pictures.h"
 #include "windows/window_sizing.h"
 
@@ -20,6 +19,7 @@
 #include <QCheckBox>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPixmap>
 #include <QStyle>
@@ -62,9 +62,9 @@ QLabel* StaticText(QWidget* parent, const char* name, const QString& text, const
     return label;
 }
 
-void BuildActions(TfrmSudoku& w) {
-    auto make = [&w](const char* name, const QString& caption) {
-        auto* action = Named(new QAction(caption, &w), name);
+void BuildActions(QMainWindow& window, MainWindowControls& w) {
+    auto make = [&window](const char* name, const QString& caption) {
+        auto* action = Named(new QAction(caption, &window), name);
         // Function keys reach the actions only through the window's key handler.
         action->setShortcutContext(Qt::WidgetShortcut);
         return action;
@@ -75,12 +75,12 @@ void BuildActions(TfrmSudoku& w) {
     w.ActPlay = make("ActPlay", QStringLiteral("Gioca"));
     w.ActSuggerisci = make("ActSuggerisci", kHintCaption);
     w.ActHelp = make("ActHelp", QStringLiteral("Guida [F1]"));
-    w.ActCandidati = make("ActCandidati", kFillCandidatesCaption);
-    w.ActAnnulla = make("ActAnnulla", kUndoCaption);
-    w.ActRipeti = make("ActRipeti", kRedoCaption);
+    w.ActFillCandidates = make("ActFillCandidates", kFillCandidatesCaption);
+    w.ActUndo = make("ActUndo", kUndoCaption);
+    w.ActRedo = make("ActRedo", kRedoCaption);
 }
 
-void BuildTopArea(TfrmSudoku& w, QWidget* client) {
+void BuildTopArea(MainWindowControls& w, QWidget* client) {
     w.pnlTopMain = Named(new BevelPanel(client), "pnlTopMain");
     w.pnlTopMain->setFixedHeight(129);
     // The panel's bevel is its margin: Panel1 sits at 1, 1 as declared.
@@ -131,7 +131,7 @@ void BuildTopArea(TfrmSudoku& w, QWidget* client) {
     w.cbgLivello->hide();
 }
 
-void BuildBottomBar(TfrmSudoku& w, QWidget* client) {
+void BuildBottomBar(MainWindowControls& w, QWidget* client, const DesktopServices& services) {
     w.Panel3 = Named(new BevelPanel(client), "Panel3");
     w.Panel3->setFixedHeight(55);
     w.btnHelp = Named(new ActionButton(w.ActHelp, w.Panel3), "btnHelp");
@@ -164,19 +164,20 @@ void BuildBottomBar(TfrmSudoku& w, QWidget* client) {
     raised->setColor(Qt::white);
     w.cxLabel3->setGraphicsEffect(raised);
     w.cxHyperLinkEdit2 =
-        Named(new LinkLabel(MakerSiteAddress(), w.Services.openUrl, w.Panel3), "cxHyperLinkEdit2");
+        Named(new LinkLabel(MakerSiteAddress(), services.openUrl, w.Panel3), "cxHyperLinkEdit2");
     w.cxHyperLinkEdit2->setGeometry(556, 13, 245, 22);
     w.cxHyperLinkEdit2->setFont(Verdana(15));
 }
 
-void BuildGridArea(TfrmSudoku& w, QWidget* client) {
+void BuildGridArea(QMainWindow& window, MainWindowControls& w, QWidget* client,
+                   int gridFontPoints) {
     w.pnlGrid = Named(new BevelPanel(client), "pnlGrid");
     w.pnlGrid->setBackground(Qt::white);
     auto* fill = new QVBoxLayout(w.pnlGrid);
     fill->setContentsMargins(0, 0, 0, 0);
     w.sg1 = Named(new DrawGrid(w.pnlGrid), "sg1");
     w.sg1->setFrameStyle(QFrame::NoFrame);
-    w.sg1->setFont(GridFont(w.GridFontPoints));
+    w.sg1->setFont(GridFont(gridFontPoints));
     w.sg1->setColCount(25);
     w.sg1->setRowCount(25);
     w.sg1->setDefaultColWidth(25);
@@ -184,13 +185,11 @@ void BuildGridArea(TfrmSudoku& w, QWidget* client) {
     // The grid keeps to the top-left corner when its cells leave room in the panel.
     fill->addWidget(w.sg1, 1, Qt::AlignLeft | Qt::AlignTop);
 
-    w.popm1 = Named(new QMenu(&w), "popm1");
-    w.N11 = Named(w.popm1->addAction(QStringLiteral("1")), "N11");
-    w.N21 = Named(w.popm1->addAction(QStringLiteral("2")), "N21");
+    w.popm1 = Named(new QMenu(&window), "popm1");
     w.sg1->setPopupMenu(w.popm1);
 }
 
-void BuildRightColumn(TfrmSudoku& w, QWidget* client) {
+void BuildRightColumn(MainWindowControls& w, QWidget* client, const DesktopServices& services) {
     w.pnlRight = Named(new BevelPanel(client), "pnlRight");
     w.pnlRight->setFixedWidth(225);
     QVBoxLayout* stack = Stack(w.pnlRight);
@@ -224,13 +223,13 @@ void BuildRightColumn(TfrmSudoku& w, QWidget* client) {
     };
     w.cbxHideTimer = check("cbxHideTimer", kHideTimerCaption, {18, 10, 182, 17});
     w.Clock1 = Named(new SegmentClock(w.pnlGameOn), "Clock1");
-    w.Clock1->setTimeSource(w.Services.now);
+    w.Clock1->setTimeSource(services.now);
     w.Clock1->setGeometry(18, 32, 156, 32);
     w.cbxControllo = check("cbxControllo", kCheckingCaption, {18, 88, 190, 17});
     w.cxButton1 =
         button(new ActionButton(w.ActSuggerisci, w.pnlGameOn), "cxButton1", {18, 112, 190, 33});
-    w.cbxMatita = check("cbxMatita", kPencilCaption, {18, 150, 200, 17});
-    w.cbxEvidenzia = check("cbxEvidenzia", kHighlightCaption, {18, 171, 200, 17});
+    w.cbxPencil = check("cbxPencil", kPencilCaption, {18, 150, 200, 17});
+    w.cbxHighlight = check("cbxHighlight", kHighlightCaption, {18, 171, 200, 17});
     stack->addWidget(w.pnlGameOn);
     stack->addStretch(1);
 
@@ -252,29 +251,32 @@ void BuildRightColumn(TfrmSudoku& w, QWidget* client) {
 
 } // namespace
 
-void LayOutMainWindow(TfrmSudoku& w) {
-    w.setObjectName(QStringLiteral("frmSudoku"));
-    w.setWindowTitle(QStringLiteral("Caselio Vers.1.3"));
+MainWindowControls LayOutMainWindow(QMainWindow& window, const DesktopServices& services,
+                                    int gridFontPoints) {
+    window.setObjectName(QStringLiteral("frmSudoku"));
+    window.setWindowTitle(QStringLiteral("Caselio Vers.1.3"));
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
-    w.setFont(windowFont);
+    window.setFont(windowFont);
     // 1000 x 767 outside, 984 x 728 inside, centred: the size it returns to from maximized.
-    w.resize(984, 728);
-    CentreOnScreen(w);
+    window.resize(984, 728);
+    CentreOnScreen(window);
 
-    BuildActions(w);
-    auto* client = new QWidget(&w);
+    MainWindowControls w;
+    BuildActions(window, w);
+    auto* client = new QWidget(&window);
     QVBoxLayout* column = Stack(client);
-    w.setCentralWidget(client);
+    window.setCentralWidget(client);
     BuildTopArea(w, client);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
     column->addWidget(w.pnlTopMain);
     column->addLayout(middle, 1);
-    BuildBottomBar(w, client);
+    BuildBottomBar(w, client, services);
     column->addWidget(w.Panel3);
-    BuildGridArea(w, client);
-    BuildRightColumn(w, client);
+    BuildGridArea(window, w, client, gridFontPoints);
+    BuildRightColumn(w, client, services);
     middle->addWidget(w.pnlGrid, 1);
     middle->addWidget(w.pnlRight);
+    return w;
 }

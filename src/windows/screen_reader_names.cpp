@@ -2,6 +2,7 @@
 // control, and what changed after each key. Nothing here changes what the eye sees.
 #include "windows/screen_reader_names.h"
 
+#include "game/game_core.h"
 #include "game/game_state.h"
 #include "toolkit/action_button.h"
 #include "toolkit/draw_grid.h"
@@ -10,7 +11,6 @@
 #include "view/cell_painter.h"
 #include "view/cell_speech.h"
 #include "view/spoken_texts.h"
-#include "windows/tfrm_sudoku.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -23,23 +23,22 @@ namespace {
 
 // The captioned buttons and boxes are named by their captions in words, again at every new
 // caption. The picture buttons keep the names given below.
-void NameCaptionedControls(TfrmSudoku& w) {
+void NameCaptionedControls(const MainWindowControls& w) {
     for (QAbstractButton* control : std::initializer_list<QAbstractButton*>{
              w.btnGenera, w.btnPlay, w.btnToggleView, w.btnPrint, w.cxButton1, w.cbxHideTimer,
-             w.cbxControllo, w.cbxMatita, w.cbxEvidenzia})
+             w.cbxControllo, w.cbxPencil, w.cbxHighlight})
         // Only a new name: every naming is an event a reader must go through.
         if (const QString name = SpokenCaption(control->text()); name != control->accessibleName())
             control->setAccessibleName(name);
 }
 
 // What changed in the game, said as it happens, with the current cell after it.
-void Tell(TfrmSudoku& w, const QString& news) {
+void Tell(const MainWindowControls& w, const QString& news) {
     if (!news.isEmpty())
         w.sg1->tellScreenReader(news);
 }
 
-void SpeakChanges(TfrmSudoku& w) {
-    const GameCore& game = w.Game();
+void SpeakChanges(const MainWindowControls& w, const GameCore& game) {
     struct Seen {
         std::uint8_t state = NoPuzzle;
         bool newPuzzle = false;
@@ -64,20 +63,20 @@ void SpeakChanges(TfrmSudoku& w) {
                      saySwitch(GameCommand::Highlight, &GameCore::Highlighting));
     QObject::connect(&game, &GameCore::entryRefused, w.sg1, [&w] { Tell(w, kRefusedEntrySpeech); });
     // The candidates change many cells: the player hears that, and the current cell.
-    QObject::connect(w.ActCandidati, &QAction::triggered, w.sg1,
+    QObject::connect(w.ActFillCandidates, &QAction::triggered, w.sg1,
                      [&w] { Tell(w, kCandidatesNotedSpeech); });
 }
 
 } // namespace
 
-void NameForScreenReaders(TfrmSudoku& w) {
+void NameForScreenReaders(const MainWindowControls& w, const GameCore& game) {
     w.sg1->setAccessibleName(QStringLiteral("Griglia"));
     w.sg1->setAccessibleDescription(
         QStringLiteral("Spostati con le frecce, scrivi un simbolo con il suo tasto e svuota la "
                        "casella con la barra spaziatrice."));
     w.sg1->setCellNameFn(
-        [&w](int row, int column) { return CellSpeech(GridViewOf(w.Game()), row, column); });
-    QObject::connect(&w.Game(), &GameCore::playGridChanged, w.sg1, &DrawGrid::cellChanged);
+        [&game](int row, int column) { return CellSpeech(GridViewOf(game), row, column); });
+    QObject::connect(&game, &GameCore::playGridChanged, w.sg1, &DrawGrid::cellChanged);
 
     w.Image1->setAccessibleName(QStringLiteral("Logo di Caselio"));
     w.Image1->setAccessibleDescription(
@@ -96,13 +95,12 @@ void NameForScreenReaders(TfrmSudoku& w) {
         group->setAccessibleName(SpokenCaption(group->title()));
     NameCaptionedControls(w);
     // After the window's own handlers: the captions are new by then.
-    QObject::connect(&w.Game(), &GameCore::gameStateChanged, w.sg1,
-                     [&w] { NameCaptionedControls(w); });
+    QObject::connect(&game, &GameCore::gameStateChanged, w.sg1, [&w] { NameCaptionedControls(w); });
     QObject::connect(w.ActGenera, &QAction::changed, w.sg1, [&w] { NameCaptionedControls(w); });
-    SpeakChanges(w);
+    SpeakChanges(w, game);
 }
 
-void SayClockReading(TfrmSudoku& w) {
+void SayClockReading(const MainWindowControls& w) {
     w.Clock1->refresh();
     const QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(w.Clock1);
     Tell(w, kClockSpeech + QStringLiteral(", ") + clock->text(QAccessible::Name));

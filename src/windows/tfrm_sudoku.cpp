@@ -3,7 +3,6 @@
 #include "windows/tfrm_sudoku.h"
 
 #include "game/elapsed_time.h"
-#include "game/game_texts.h"
 #include "print/view_grid_picture.h"
 #include "print/watermark_image.h"
 #include "toolkit/action_button.h"
@@ -25,7 +24,6 @@
 #include "windows/help_pages.h"
 #include "windows/main_window_layout.h"
 #include "windows/screen_reader_names.h"
-#include "windows/tfrmhlpi.h"
 #include "windows/window_sizing.h"
 
 #include <QAction>
@@ -40,12 +38,23 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+namespace {
+
+// The commands with an action of their own that the game enables and disables; help is
+// always on.
+constexpr GameCommand kActionCommands[] = {
+    GameCommand::Generate, GameCommand::Print,          GameCommand::ToggleView, GameCommand::Play,
+    GameCommand::Hint,     GameCommand::FillCandidates, GameCommand::Undo,       GameCommand::Redo};
+
+} // namespace
+
 TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
-    : QMainWindow(parent), Services(std::move(services)), Host(Services, *this), Core(Host) {
-    LayOutMainWindow(*this);
+    : QMainWindow(parent), Services(std::move(services)), Host(Services, *this), Core(Host, this),
+      Ui(LayOutMainWindow(*this, Services, GridFontPoints)) {
+    Core.setObjectName(QStringLiteral("game"));
     ConnectHandlers();
-    NameForScreenReaders(*this);
-    Preview = new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });
+    NameForScreenReaders(Ui, Core);
+    new KeyPreview(this, [this](QKeyEvent& key) { return FormKeyDown(key); });
     // Beyond the window's own actions: a booklet of puzzles, on a chord of no other use.
     new BookletCommand(*this, Services);
 }
@@ -53,71 +62,68 @@ TfrmSudoku::TfrmSudoku(DesktopServices services, QWidget* parent)
 TfrmSudoku::~TfrmSudoku() = default;
 
 void TfrmSudoku::ConnectHandlers() {
-    connect(ActPrint, &QAction::triggered, this, &TfrmSudoku::ActPrintExecute);
-    connect(ActGenera, &QAction::triggered, this, &TfrmSudoku::ActGeneraExecute);
-    connect(ActToggleView, &QAction::triggered, this, &TfrmSudoku::ActToggleViewExecute);
-    connect(ActPlay, &QAction::triggered, this, &TfrmSudoku::ActPlayExecute);
-    connect(ActSuggerisci, &QAction::triggered, this, &TfrmSudoku::ActSuggerisciExecute);
-    connect(ActHelp, &QAction::triggered, this, &TfrmSudoku::ActHelpExecute);
-    // The two boxes tell the game; the game's answer comes back through its signals.
-    connect(cbxControllo, &QCheckBox::clicked, &Core, &GameCore::SetChecking);
-    connect(cbxHideTimer, &QCheckBox::clicked, &Core, &GameCore::SetTimerHidden);
-    connect(cbxMatita, &QCheckBox::clicked, &Core, &GameCore::SetPencilMode);
-    connect(cbxEvidenzia, &QCheckBox::clicked, &Core, &GameCore::SetHighlighting);
-    connect(ActCandidati, &QAction::triggered, &Core, &GameCore::FillCandidates);
-    connect(ActAnnulla, &QAction::triggered, &Core, &GameCore::Undo);
-    connect(ActRipeti, &QAction::triggered, &Core, &GameCore::Redo);
+    connect(Ui.ActPrint, &QAction::triggered, this, &TfrmSudoku::ActPrintExecute);
+    connect(Ui.ActGenera, &QAction::triggered, this, &TfrmSudoku::ActGeneraExecute);
+    connect(Ui.ActToggleView, &QAction::triggered, this, &TfrmSudoku::ActToggleViewExecute);
+    connect(Ui.ActPlay, &QAction::triggered, this, &TfrmSudoku::ActPlayExecute);
+    connect(Ui.ActSuggerisci, &QAction::triggered, this, &TfrmSudoku::ActSuggerisciExecute);
+    connect(Ui.ActHelp, &QAction::triggered, this, &TfrmSudoku::ActHelpExecute);
+    // The boxes ask the game to flip its switch; the game's answer comes back through its
+    // signals.
+    connect(Ui.cbxControllo, &QCheckBox::clicked, this, &TfrmSudoku::cbxControlloClick);
+    connect(Ui.cbxHideTimer, &QCheckBox::clicked, this, &TfrmSudoku::cbxHideTimerClick);
+    connect(Ui.cbxPencil, &QCheckBox::clicked, this, &TfrmSudoku::cbxPencilClick);
+    connect(Ui.cbxHighlight, &QCheckBox::clicked, this, &TfrmSudoku::cbxHighlightClick);
+    for (const GameCommand command :
+         {GameCommand::FillCandidates, GameCommand::Undo, GameCommand::Redo})
+        connect(ActionFor(command), &QAction::triggered, this,
+                [this, command] { Core.Run(command); });
     // The notes items show the selected cell's notes as the menu opens.
-    connect(popm1, &QMenu::aboutToShow, this, [this] {
-        if (Core.GameState() == Playing)
-            BuildGridMenu(Playing);
-    });
-    connect(cbgLivello, &RadioGroup::clicked, this, &TfrmSudoku::cbgLivelloClick);
-    connect(btnFontPiu, &QPushButton::clicked, this, &TfrmSudoku::btnFontPiuClick);
-    connect(btnFontMeno, &QPushButton::clicked, this, &TfrmSudoku::btnFontMenoClick);
-    connect(N11, &QAction::triggered, this, [this] { N11Click(N11); });
-    connect(N21, &QAction::triggered, this, &TfrmSudoku::N21Click);
-    sg1->setPaintCells([this](QPainter& painter, std::optional<GridCell> focused) {
+    connect(Ui.popm1, &QMenu::aboutToShow, this, &TfrmSudoku::RefreshGridMenu);
+    connect(Ui.btnFontPiu, &QPushButton::clicked, this, &TfrmSudoku::btnFontPiuClick);
+    connect(Ui.btnFontMeno, &QPushButton::clicked, this, &TfrmSudoku::btnFontMenoClick);
+    Ui.sg1->setPaintCells([this](QPainter& painter, std::optional<GridCell> focused) {
         sg1DrawCell(painter, focused);
     });
-    sg1->setKeyDownHook([this](QKeyEvent& key) { sg1KeyDown(key); });
-    sg1->setMouseDownHook([this](QMouseEvent& event) { sg1MouseDown(event); });
+    Ui.sg1->setKeyDownHook([this](QKeyEvent& key) { sg1KeyDown(key); });
+    Ui.sg1->setMouseDownHook([this](QMouseEvent& event) { sg1MouseDown(event); });
 
     // The only place where the game's announcements arrive.
     connect(&Core, &GameCore::gameStateChanged, this, &TfrmSudoku::ApplyGameState);
+    connect(&Core, &GameCore::availabilityChanged, this, &TfrmSudoku::ApplyAvailability);
     connect(&Core, &GameCore::gridPrepared, this, &TfrmSudoku::PrepareGrid);
-    connect(&Core, &GameCore::playGridChanged, sg1->viewport(), qOverload<>(&QWidget::update));
-    connect(&Core, &GameCore::checkingChanged, this, &TfrmSudoku::cbxControlloClick);
-    connect(&Core, &GameCore::timerHiddenChanged, this, &TfrmSudoku::cbxHideTimerClick);
-    connect(&Core, &GameCore::pencilModeChanged, this, &TfrmSudoku::cbxMatitaClick);
-    connect(&Core, &GameCore::highlightingChanged, this, &TfrmSudoku::cbxEvidenziaClick);
+    connect(&Core, &GameCore::playGridChanged, Ui.sg1->viewport(), qOverload<>(&QWidget::update));
+    connect(&Core, &GameCore::checkingChanged, this, &TfrmSudoku::ShowChecking);
+    connect(&Core, &GameCore::timerHiddenChanged, this, &TfrmSudoku::ShowTimerHidden);
+    connect(&Core, &GameCore::pencilModeChanged, this, &TfrmSudoku::ShowPencilMode);
+    connect(&Core, &GameCore::highlightingChanged, this, &TfrmSudoku::ShowHighlighting);
     // The tint follows the selection.
-    connect(sg1, &DrawGrid::currentCellChanged, this, [this] {
+    connect(Ui.sg1, &DrawGrid::currentCellChanged, this, [this] {
         if (Core.Highlighting())
-            sg1->viewport()->update();
+            Ui.sg1->viewport()->update();
     });
 }
 
 QAction* TfrmSudoku::ActionFor(GameCommand command) const {
     switch (command) {
     case GameCommand::Help:
-        return ActHelp;
+        return Ui.ActHelp;
     case GameCommand::Hint:
-        return ActSuggerisci;
+        return Ui.ActSuggerisci;
     case GameCommand::Play:
-        return ActPlay;
+        return Ui.ActPlay;
     case GameCommand::ToggleView:
-        return ActToggleView;
+        return Ui.ActToggleView;
     case GameCommand::Print:
-        return ActPrint;
+        return Ui.ActPrint;
     case GameCommand::Generate:
-        return ActGenera;
+        return Ui.ActGenera;
     case GameCommand::FillCandidates:
-        return ActCandidati;
+        return Ui.ActFillCandidates;
     case GameCommand::Undo:
-        return ActAnnulla;
+        return Ui.ActUndo;
     case GameCommand::Redo:
-        return ActRipeti;
+        return Ui.ActRedo;
     case GameCommand::Checking:
     case GameCommand::HideTimer:
     case GameCommand::PencilMode:
@@ -130,18 +136,18 @@ QAction* TfrmSudoku::ActionFor(GameCommand command) const {
 }
 
 bool TfrmSudoku::GridShown() const {
-    return !sg1->isHidden();
+    return !Ui.sg1->isHidden();
 }
 
 void TfrmSudoku::FocusGridIfShown() {
     if (GridShown())
-        sg1->setFocus();
+        Ui.sg1->setFocus();
 }
 
 void TfrmSudoku::RepaintAndFocusGridIfShown() {
     if (GridShown()) {
-        sg1->viewport()->update();
-        sg1->setFocus();
+        Ui.sg1->viewport()->update();
+        Ui.sg1->setFocus();
     }
 }
 
@@ -149,57 +155,54 @@ void TfrmSudoku::RepaintAndFocusGridIfShown() {
 
 void TfrmSudoku::ActGeneraExecute() {
     const GameCore::GenerateOutcome outcome =
-        Core.Generate(cbg1->itemIndex(), cbgLivello->itemIndex());
+        Core.Generate(Ui.cbg1->itemIndex(), Ui.cbgLivello->itemIndex());
     if (outcome.generated)
-        sg1->setFocus();
+        Ui.sg1->setFocus();
     if (!outcome.gaveUp && Core.HasPuzzle())
-        ActGenera->setText(kRigeneraCaption);
+        Ui.ActGenera->setText(kRigeneraCaption);
 }
 
 void TfrmSudoku::ApplyGameState() {
-    for (QAction* action : {ActGenera, ActPrint, ActToggleView, ActPlay, ActSuggerisci,
-                            ActCandidati, ActAnnulla, ActRipeti})
-        action->setEnabled(false);
-    Clock1->hide();
-    pnlGameOn->hide();
-    cbg1->setEnabled(false);
-    cbgLivello->setEnabled(false);
-    sg1->setAutoPopup(false);
+    for (const GameCommand command : kActionCommands)
+        ActionFor(command)->setEnabled(false);
+    Ui.Clock1->hide();
+    Ui.pnlGameOn->hide();
+    Ui.cbg1->setEnabled(false);
+    Ui.cbgLivello->setEnabled(false);
+    Ui.sg1->setAutoPopup(false);
 
-    if (!Core.StateIsKnown()) {
-        Host.ShowMessage(UnknownStateMessage(Core.GameState()));
-        return;
-    }
-    if (Core.Available(GameCommand::HideTimer)) {
-        pnlGameOn->show();
+    if (Core.GameOnView()) {
+        Ui.pnlGameOn->show();
         // The readout reads 00:00:00 at the game's start and counts the time since.
         const ClockOffset offset = ClockOffsetFor(Core.PlayStart());
-        Clock1->setTimeOffset(0, offset.hours, offset.minutes, offset.seconds,
-                              offset.utcOffsetSeconds);
+        Ui.Clock1->setTimeOffset(0, offset.hours, offset.minutes, offset.seconds,
+                                 offset.utcOffsetSeconds);
         // Shows the clock afresh, repaints the grid and gives it the focus.
-        cbxHideTimerClick();
+        ShowTimerHidden();
     }
     const StateCaptions captions = StateCaptionsFor(Core.GameState());
     if (captions.toggleView)
-        btnToggleView->setText(*captions.toggleView);
+        Ui.btnToggleView->setText(*captions.toggleView);
     if (captions.play)
-        btnPlay->setText(*captions.play);
-    for (const GameCommand command :
-         {GameCommand::Generate, GameCommand::Print, GameCommand::ToggleView, GameCommand::Play,
-          GameCommand::Hint, GameCommand::FillCandidates, GameCommand::Undo, GameCommand::Redo})
-        ActionFor(command)->setEnabled(Core.Available(command));
-    cbg1->setEnabled(Core.Available(GameCommand::Generate));
-    cbgLivello->setEnabled(Core.Available(GameCommand::Generate));
+        Ui.btnPlay->setText(*captions.play);
+    ApplyAvailability();
     if (Core.HasPuzzle()) {
-        BuildGridMenu(Core.GameState());
-        sg1->setAutoPopup(true);
+        RefreshGridMenu();
+        Ui.sg1->setAutoPopup(true);
         if (GridShown())
-            sg1->viewport()->update();
+            Ui.sg1->viewport()->update();
     }
 }
 
+void TfrmSudoku::ApplyAvailability() {
+    for (const GameCommand command : kActionCommands)
+        ActionFor(command)->setEnabled(Core.Available(command));
+    Ui.cbg1->setEnabled(Core.Available(GameCommand::Generate));
+    Ui.cbgLivello->setEnabled(Core.Available(GameCommand::Generate));
+}
+
 void TfrmSudoku::ActToggleViewExecute() {
-    Core.ToggleView();
+    Core.Run(GameCommand::ToggleView);
 }
 
 void TfrmSudoku::ActPlayExecute() {
@@ -207,65 +210,73 @@ void TfrmSudoku::ActPlayExecute() {
         FocusGridIfShown();
 }
 
-// The game's checking changed, by the box, F8 or the menu.
+// A box asks the game to flip its switch; a refused flip puts the box back as the game has it.
 void TfrmSudoku::cbxControlloClick() {
-    cbxControllo->setChecked(Core.Checking());
-    RepaintAndFocusGridIfShown();
-    if (Core.GameState() == Playing)
-        BuildGridMenu(Playing);
+    if (!Core.Run(GameCommand::Checking))
+        ShowChecking();
 }
 
-void TfrmSudoku::cbxMatitaClick() {
-    cbxMatita->setChecked(Core.PencilMode());
+void TfrmSudoku::cbxHideTimerClick() {
+    if (!Core.Run(GameCommand::HideTimer))
+        ShowTimerHidden();
+}
+
+void TfrmSudoku::cbxPencilClick() {
+    if (!Core.Run(GameCommand::PencilMode))
+        ShowPencilMode();
+}
+
+void TfrmSudoku::cbxHighlightClick() {
+    if (!Core.Run(GameCommand::Highlight))
+        ShowHighlighting();
+}
+
+// The game's checking changed, by the box, F8 or the menu.
+void TfrmSudoku::ShowChecking() {
+    Ui.cbxControllo->setChecked(Core.Checking());
+    RepaintAndFocusGridIfShown();
+    RefreshGridMenu();
+}
+
+void TfrmSudoku::ShowPencilMode() {
+    Ui.cbxPencil->setChecked(Core.PencilMode());
     FocusGridIfShown();
 }
 
-void TfrmSudoku::cbxEvidenziaClick() {
-    cbxEvidenzia->setChecked(Core.Highlighting());
+void TfrmSudoku::ShowHighlighting() {
+    Ui.cbxHighlight->setChecked(Core.Highlighting());
     RepaintAndFocusGridIfShown();
 }
 
 // The clock was hidden or shown, by the box or F9, or the game panel came back.
-void TfrmSudoku::cbxHideTimerClick() {
-    cbxHideTimer->setChecked(Core.TimerHidden());
-    Clock1->setVisible(!Core.TimerHidden());
+void TfrmSudoku::ShowTimerHidden() {
+    Ui.cbxHideTimer->setChecked(Core.TimerHidden());
+    Ui.Clock1->setVisible(!Core.TimerHidden());
     RepaintAndFocusGridIfShown();
 }
 
 bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
     const std::optional<GameCommand> command =
         CommandForKey(key.key(), key.modifiers(), QApplication::mouseButtons() != Qt::NoButton,
-                      Core.SymbolIndex('Y') >= 0);
-    if (!command || !Core.Available(*command))
+                      Core.SymbolAlphabet());
+    if (!command || !Core.TakesKeyOf(*command))
         return false;
-    switch (*command) {
-    case GameCommand::Checking:
-        Core.SetChecking(!Core.Checking());
-        break;
-    case GameCommand::HideTimer:
-        Core.SetTimerHidden(!Core.TimerHidden());
-        break;
-    case GameCommand::PencilMode:
-        Core.SetPencilMode(!Core.PencilMode());
-        break;
-    case GameCommand::Highlight:
-        Core.SetHighlighting(!Core.Highlighting());
-        break;
-    case GameCommand::ReadClock:
-        SayClockReading(*this);
-        break;
-    default:
-        ActionFor(*command)->trigger();
-        break;
-    }
+    // A command with an action runs as its button or menu item would; the rest are the game's
+    // switches, but for the clock's reading, which is for the ear.
+    if (QAction* action = ActionFor(*command))
+        action->trigger();
+    else if (*command == GameCommand::ReadClock)
+        SayClockReading(Ui);
+    else
+        Core.Run(*command);
     return true;
 }
 
 void TfrmSudoku::FormShow() {
-    sg1->hide();
-    ActPrint->setEnabled(false);
+    Ui.sg1->hide();
+    Ui.ActPrint->setEnabled(false);
     FitWindowToBoxSize(3);
-    cbgLivello->setItemIndex(0);
+    Ui.cbgLivello->setItemIndex(0);
     Core.Start();
 }
 
@@ -322,13 +333,13 @@ void TfrmSudoku::sg1DrawCell(QPainter& painter, std::optional<GridCell> focused)
     GridView view = GridViewOf(Core);
     // The tint is the screen's: the printed page never shows it.
     if (Core.Highlighting())
-        view.highlight = Core.PlayGrid()[sg1->currentRow()][sg1->currentColumn()];
+        view.highlight = Core.PlayGrid()[Ui.sg1->currentRow()][Ui.sg1->currentColumn()];
     // The grid has already set the painter to its own font.
-    PaintGrid(painter, view, sg1->cellGeometry(), focused, painter.font());
+    PaintGrid(painter, view, Ui.sg1->cellGeometry(), focused, painter.font());
 }
 
 void TfrmSudoku::sg1KeyDown(QKeyEvent& key) {
-    Core.PressKey(ReadGridKey(key), sg1->currentRow(), sg1->currentColumn());
+    Core.PressKey(ReadGridKey(key), Ui.sg1->currentRow(), Ui.sg1->currentColumn());
     // The key is left unconsumed, so the grid still moves its selection afterwards.
 }
 
@@ -336,53 +347,56 @@ void TfrmSudoku::sg1MouseDown(QMouseEvent& event) {
     if (event.button() != Qt::RightButton || !Core.RightPressSelects())
         return;
     // A press beyond the last column or row leaves the selection where it was.
-    if (const auto cell = sg1->cellAt(event.position().toPoint())) {
-        sg1->setCurrentCell(cell->row, cell->column);
-        sg1->viewport()->update();
+    if (const auto cell = Ui.sg1->cellAt(event.position().toPoint())) {
+        Ui.sg1->setCurrentCell(cell->row, cell->column);
+        Ui.sg1->viewport()->update();
     }
 }
 
+void TfrmSudoku::RefreshGridMenu() {
+    if (Core.HasPuzzle())
+        BuildGridMenu(Core.GameState());
+}
+
 void TfrmSudoku::BuildGridMenu(std::uint8_t state) {
-    // Removes the design-time items too, on the first build.
-    N11 = nullptr;
-    N21 = nullptr;
     GridMenuHandlers handlers;
     handlers.enter = [this](QAction* item) { N11Click(item); };
     handlers.toggleChecking = [this] { N21Click(); };
     handlers.actionFor = [this](GameCommand command) { return ActionFor(command); };
     handlers.toggleNote = [this](QAction* item) { NoteItemClick(item); };
-    handlers.clearNotes = [this] { Core.ClearNotes(sg1->currentRow(), sg1->currentColumn()); };
+    handlers.clearNotes = [this] {
+        Core.ClearNotes(Ui.sg1->currentRow(), Ui.sg1->currentColumn());
+    };
     const QString alphabet = QString::fromStdString(Core.SymbolAlphabet());
     std::vector<GridMenuItem> items = GridMenuItems(state, alphabet, Core.Checking());
     if (state == Playing) {
         const auto notes =
-            NotesMenuItems(alphabet, Core.NotesAt(sg1->currentRow(), sg1->currentColumn()));
+            NotesMenuItems(alphabet, Core.NotesAt(Ui.sg1->currentRow(), Ui.sg1->currentColumn()));
         items.insert(items.end(), notes.begin(), notes.end());
-        if (IsGivenCell(GridViewOf(Core), sg1->currentRow(), sg1->currentColumn()))
+        if (IsGivenCell(GridViewOf(Core), Ui.sg1->currentRow(), Ui.sg1->currentColumn()))
             DisableCellEntries(items);
     }
-    FillGridMenu(*popm1, items, handlers);
+    FillGridMenu(*Ui.popm1, items, handlers);
 }
 
 void TfrmSudoku::N11Click(QAction* item) {
     if (item)
-        Core.EnterFromMenu(static_cast<char>(item->data().toInt()), sg1->currentRow(),
-                           sg1->currentColumn());
+        Core.EnterFromMenu(static_cast<char>(item->data().toInt()), Ui.sg1->currentRow(),
+                           Ui.sg1->currentColumn());
 }
 
 void TfrmSudoku::NoteItemClick(QAction* item) {
     if (item)
-        Core.ToggleNote(static_cast<char>(item->data().toInt()), sg1->currentRow(),
-                        sg1->currentColumn());
+        Core.ToggleNote(static_cast<char>(item->data().toInt()), Ui.sg1->currentRow(),
+                        Ui.sg1->currentColumn());
 }
 
 void TfrmSudoku::N21Click() {
-    if (Core.Available(GameCommand::Checking))
-        Core.SetChecking(!Core.Checking());
+    Core.Run(GameCommand::Checking);
 }
 
 void TfrmSudoku::ActSuggerisciExecute() {
-    Core.Hint(sg1->currentRow(), sg1->currentColumn());
+    Core.Hint(Ui.sg1->currentRow(), Ui.sg1->currentColumn());
     FocusGridIfShown();
 }
 
@@ -391,21 +405,21 @@ void TfrmSudoku::ActSuggerisciExecute() {
 void TfrmSudoku::PrepareGrid(std::int32_t boxSize, bool newBoxSize) {
     if (newBoxSize)
         FitWindowToBoxSize(boxSize);
-    if (sg1->isHidden())
-        sg1->show();
-    sg1->setCurrentCell(0, 0);
+    if (Ui.sg1->isHidden())
+        Ui.sg1->show();
+    Ui.sg1->setCurrentCell(0, 0);
     if (const auto layout = GridLayoutFor(boxSize, GridFontPoints))
-        ApplyGridLayout(*sg1, *layout);
+        ApplyGridLayout(*Ui.sg1, *layout);
     FitGridToItsCells();
     update();
-    sg1->setCurrentCell(0, 0);
-    sg1->viewport()->update();
+    Ui.sg1->setCurrentCell(0, 0);
+    Ui.sg1->viewport()->update();
 }
 
 // The grid's panel gives the grid its new size at once, so that what follows (scrolling to the
 // selection, a picture of the window) sees the grid as it will be shown.
 void TfrmSudoku::FitGridToItsCells() {
-    if (QLayout* layout = pnlGrid->layout())
+    if (QLayout* layout = Ui.pnlGrid->layout())
         layout->activate();
 }
 
@@ -417,14 +431,14 @@ void TfrmSudoku::FitWindowToBoxSize(std::int32_t boxSize) {
 // A step of the font and the cells together; the grid takes the keyboard back, as after the
 // other buttons.
 void TfrmSudoku::btnFontPiuClick() {
-    GridFontPoints = ZoomGrid(*sg1, Core.BoxSize(), GridFontPoints, true);
+    GridFontPoints = ZoomGrid(*Ui.sg1, Core.BoxSize(), GridFontPoints, true);
     FitGridToItsCells();
     update();
     FocusGridIfShown();
 }
 
 void TfrmSudoku::btnFontMenoClick() {
-    GridFontPoints = ZoomGrid(*sg1, Core.BoxSize(), GridFontPoints, false);
+    GridFontPoints = ZoomGrid(*Ui.sg1, Core.BoxSize(), GridFontPoints, false);
     FitGridToItsCells();
     update();
     FocusGridIfShown();
@@ -441,12 +455,12 @@ void TfrmSudoku::ActPrintExecute() {
             return GridPicture{};
         // The selection ellipse is on the page exactly when it is on screen.
         std::optional<GridCell> focused;
-        if (sg1->isActiveControl())
-            focused = sg1->currentCell();
+        if (Ui.sg1->isActiveControl())
+            focused = Ui.sg1->currentCell();
         return ViewGridPicture(GridViewOf(Core), layout->Cells(), focused,
                                GridFont(GridFontPoints));
     };
-    page.background = [this] { return frmhlpi ? frmhlpi->watermark() : MakeWatermarkImage(); };
+    page.background = MakeWatermarkImage;
     page.fitWindow = [this] { FitWindowToBoxSize(Core.BoxSize()); };
     page.repaintWindow = [this] { repaint(); };
     page.focusGridIfShown = [this] { FocusGridIfShown(); };

@@ -4,34 +4,22 @@
 #include "game/game_core.h"
 #include "geometry/grid_geometry.h"
 #include "windows/desktop_game_host.h"
+#include "windows/main_window_controls.h"
 #include "windows/print_command.h"
 
 #include <QMainWindow>
 #include <cstdint>
 #include <optional>
 
-class ActionButton;
-class BevelPanel;
-class DrawGrid;
-class KeyPreview;
-class LinkLabel;
 class QAction;
-class QCheckBox;
-class QLabel;
-class QMenu;
 class QPainter;
 class QKeyEvent;
 class QMouseEvent;
-class QPushButton;
-class RadioGroup;
-class SegmentClock;
-class Tfrmhlpi;
 
 // The main window: the game's front end. Its handlers turn the player's events into calls on
 // the game core and reflect the core's answers onto the controls; no rule of the game is
-// decided here. The controls are public fields, read by the tests by these names; every
-// control also carries its field name as its object name. The controls are built by
-// LayOutMainWindow; sizing, the grid's menu and printing have their own helpers.
+// decided here. The controls are built by LayOutMainWindow and found from outside by their
+// object names; sizing, the grid's menu and printing have their own helpers.
 class TfrmSudoku : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,79 +28,32 @@ public:
     explicit TfrmSudoku(DesktopServices services, QWidget* parent = nullptr);
     ~TfrmSudoku() override;
 
-    // Controls, in the order the window declares them.
-    BevelPanel* pnlTopMain;
-    BevelPanel* Panel1;
-    QLabel* Image1;
-    QLabel* StaticText1;
-    QLabel* StaticText2;
-    BevelPanel* pnlTopControlsClient;
-    ActionButton* btnGenera;
-    RadioGroup* cbg1;
-    RadioGroup* cbgLivello;
-    BevelPanel* Panel3;
-    ActionButton* btnHelp;
-    QLabel* cxLabel3;
-    LinkLabel* cxHyperLinkEdit2;
-    BevelPanel* pnlGrid;
-    DrawGrid* sg1;
-    BevelPanel* pnlRight;
-    BevelPanel* pnlButtons;
-    ActionButton* btnPlay;
-    ActionButton* btnToggleView;
-    ActionButton* btnPrint;
-    BevelPanel* pnlGameOn;
-    QCheckBox* cbxHideTimer;
-    SegmentClock* Clock1;
-    QCheckBox* cbxControllo;
-    ActionButton* cxButton1;
-    // The play comforts' boxes, below the design's controls of the game panel.
-    QCheckBox* cbxMatita;
-    QCheckBox* cbxEvidenzia;
-    BevelPanel* pnlLayout;
-    QLabel* StaticText3;
-    QLabel* StaticText4;
-    QPushButton* btnFontPiu;
-    QPushButton* btnFontMeno;
-    QMenu* popm1;
-    // The menu's two design-time items; the first BuildGridMenu removes them (null after).
-    QAction* N11;
-    QAction* N21;
-    // ActionList1, in its declared order.
-    QAction* ActPrint;
-    QAction* ActGenera;
-    QAction* ActToggleView;
-    QAction* ActPlay;
-    QAction* ActSuggerisci;
-    QAction* ActHelp;
-    // The play comforts' actions, for the grid's menu.
-    QAction* ActCandidati;
-    QAction* ActAnnulla;
-    QAction* ActRipeti;
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
-    // The desktop, as handed in.
-    const DesktopServices Services;
-    // The game: its data and its decisions.
-    const GameCore& Game() const { return Core; }
-    // The grid font's size in points, 8 to 48: it lives as long as the window, so the zoom
-    // carries over to every puzzle and size.
-    int GridFontPoints = 8;
-    // The hidden window holding the printed page's background; none in some tests.
-    const Tfrmhlpi* frmhlpi = nullptr;
+private:
+    void ConnectHandlers();
 
     // Generation.
     void ActGeneraExecute();
 
     // States and the game panel.
     void ApplyGameState();
+    // The actions and selectors, enabled as the game says its commands are available.
+    void ApplyAvailability();
     void ActPlayExecute();
     void ActToggleViewExecute();
+    // The game's answers to a switch, by its box, its key or the menu: the box follows.
+    void ShowChecking();
+    void ShowTimerHidden();
+    void ShowPencilMode();
+    void ShowHighlighting();
+    // A switch's box was clicked.
     void cbxControlloClick();
     void cbxHideTimerClick();
-    // The pencil mode or the highlighting changed, by its box, its key or a new game.
-    void cbxMatitaClick();
-    void cbxEvidenziaClick();
-    void cbgLivelloClick() {}
+    void cbxPencilClick();
+    void cbxHighlightClick();
     // The window's key preview; true when the key was acted on and consumed.
     bool FormKeyDown(QKeyEvent& key);
     void FormShow();
@@ -127,6 +68,9 @@ public:
     void sg1DrawCell(QPainter& painter, std::optional<GridCell> focused);
     void sg1KeyDown(QKeyEvent& key);
     void sg1MouseDown(QMouseEvent& event);
+    // The grid's menu follows the state, the checking and the selected cell's notes: rebuilt
+    // whenever one may have changed, for a state with a puzzle.
+    void RefreshGridMenu();
     void BuildGridMenu(std::uint8_t state);
     void N11Click(QAction* item);
     void N21Click();
@@ -140,12 +84,6 @@ public:
     void btnFontMenoClick();
     void ActPrintExecute();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void ConnectHandlers();
     // The action that runs a command.
     QAction* ActionFor(GameCommand command) const;
     bool GridShown() const;
@@ -155,9 +93,16 @@ private:
     void RepaintAndFocusGridIfShown();
     void FitGridToItsCells();
 
+    // The desktop, as handed in.
+    const DesktopServices Services;
+    // The grid font's size in points, 8 to 48: it lives as long as the window, so the zoom
+    // carries over to every puzzle and size.
+    int GridFontPoints = 8;
     DesktopGameHost Host;
+    // The game: its data and its decisions. A child of the window named "game", gone before
+    // the window's controls.
     GameCore Core;
+    const MainWindowControls Ui;
     PrintCommand Printing;
-    KeyPreview* Preview = nullptr;
     bool Shown = false;
 };

@@ -1,19 +1,16 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 class QLabel;
 
-// A window that is never shown: it carries the background picture of the printed page. The
-// picture is page-sized, so it is made when a page asks for it and not held between pages.
+// A window that is never shown, the holder of the printed page's background. The picture is
+// page-sized, so its label stays empty: each page makes the picture as it prints and drops it
+// when done.
 class Tfrmhlpi : public QWidget {
     Q_OBJECT
 public:
     explicit Tfrmhlpi(QWidget* parent = nullptr);
 
     QLabel* imgWaterMark;
-
-    // The background, made afresh; the caller drops it when its page is done.
-    QImage watermark() const;
 };

@@ -191,8 +191,8 @@ TEST_F(CompletionGameTest, RepeatThenCorrectionThenClearingThenEveryLaterEntry) 
     const GridCell given = First(true);
     Type(Solution(given), given);
     Game.Hint(last.row, last.column);
-    Game.ToggleView();
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
+    Game.Run(GameCommand::ToggleView);
     EXPECT_EQ(Host.Messages.size(), 4); // the hint alone
     EXPECT_TRUE(Host.Messages[3].startsWith("Per questa casella"));
     EXPECT_EQ(Game.GameState(), Playing);

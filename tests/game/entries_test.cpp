@@ -83,19 +83,20 @@ TEST_F(GameTest, KeysOutsideAGameBringGuidanceButAModifierAloneNever) {
     const CellGrid before = Game.PlayGrid();
     for (const GridKey& key : keys) {
         EXPECT_EQ(guidance(key), QStringList{kStartPlayingMessage});
-        Game.ToggleView();
+        Game.Run(GameCommand::ToggleView);
         EXPECT_EQ(guidance(key), QStringList{kStartPlayingMessage});
-        Game.ToggleView();
+        Game.Run(GameCommand::ToggleView);
     }
     Game.Play();
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     for (const GridKey& key : keys)
         EXPECT_EQ(guidance(key), QStringList{kBackToGameMessage});
     EXPECT_EQ(Game.PlayGrid(), before);
     // Shift, Alt and the like by themselves, in every state: no message and no entry.
     Game.Start();
-    const std::function<void()> steps[] = {[] {}, [&] { Generate(3); }, [&] { Game.ToggleView(); },
-                                           [&] { Game.Play(); }, [&] { Game.ToggleView(); }};
+    const std::function<void()> steps[] = {
+        [] {}, [&] { Generate(3); }, [&] { Game.Run(GameCommand::ToggleView); },
+        [&] { Game.Play(); }, [&] { Game.Run(GameCommand::ToggleView); }};
     for (const auto& step : steps) {
         step();
         EXPECT_TRUE(guidance(GridKey{std::nullopt, true}).isEmpty()) << int(Game.GameState());
@@ -115,11 +116,11 @@ TEST_F(GameTest, MenuEntersOnlyDuringAGameOnView) {
     EXPECT_EQ(Play(open), 'B');
     Game.EnterFromMenu(' ', open.row, open.column);
     EXPECT_EQ(Play(open), ' ');
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     Game.EnterFromMenu('C', open.row, open.column);
     EXPECT_EQ(Play(open), ' ');
     // A selection outside the grid is refused.
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     Game.EnterFromMenu('1', -1, 0);
     Game.EnterFromMenu('1', 0, 65);
     Type('1', {65, 0});
@@ -155,6 +156,6 @@ TEST_F(GameTest, ARightPressSelectsOnlyDuringAGame) {
     EXPECT_FALSE(Game.RightPressSelects());
     StartGame(3);
     EXPECT_TRUE(Game.RightPressSelects());
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     EXPECT_FALSE(Game.RightPressSelects());
 }

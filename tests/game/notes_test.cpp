@@ -63,7 +63,7 @@ TEST_F(NotesTest, AnEntryTakesItsSymbolsNotesFromItsRowColumnAndBoxOnly) {
         SCOPED_TRACE(n);
         Game.Start();
         StartGame(n);
-        Game.FillCandidates();
+        Game.Run(GameCommand::FillCandidates);
         const GridCell cell = Open(0);
         const char symbol = Solution(cell);
         const CellNotes bit = NoteBit(Game.SymbolIndex(symbol));
@@ -120,7 +120,7 @@ TEST_F(NotesTest, FillGivesEveryOpenBlankCellExactlyItsCandidates) {
         Type(Solution(Open(0)), Open(0));
         Type(static_cast<char>(std::tolower(Solution(Open(1)))), Open(1));
         Game.ToggleNote(Solution(Open(0)), Open(2).row, Open(2).column);
-        Game.FillCandidates();
+        Game.Run(GameCommand::FillCandidates);
         for (int r = 0; r < Side(); ++r)
             for (int c = 0; c < Side(); ++c) {
                 const bool blank = PlayAt(Game, {r, c}) == ' ';
@@ -137,14 +137,14 @@ TEST_F(NotesTest, UndoAndRedoTakeBackAndRedoOneWholeStep) {
         {"clearing an entry", [this] { Type(' ', Open(1)); }},
         {"a note", [this] { Game.ToggleNote(Solution(Open(2)), Open(2).row, Open(2).column); }},
         {"clearing notes", [this] { Game.ClearNotes(Open(2).row, Open(2).column); }},
-        {"a fill", [this] { Game.FillCandidates(); }},
+        {"a fill", [this] { Game.Run(GameCommand::FillCandidates); }},
     };
     for (int n : kSizes) {
         SCOPED_TRACE(n);
         Game.Start();
         StartGame(n);
         const Position puzzle = PositionOf(Game);
-        Game.FillCandidates();
+        Game.Run(GameCommand::FillCandidates);
         Type(Solution(Open(1)), Open(1));
         int repaints = 0;
         const auto counter =
@@ -154,16 +154,16 @@ TEST_F(NotesTest, UndoAndRedoTakeBackAndRedoOneWholeStep) {
             const Position before = PositionOf(Game);
             change();
             const Position after = PositionOf(Game);
-            Game.Undo();
+            Game.Run(GameCommand::Undo);
             EXPECT_EQ(PositionOf(Game), before);
-            Game.Redo();
+            Game.Run(GameCommand::Redo);
             EXPECT_EQ(PositionOf(Game), after);
         }
         // Undo and redo repaint as an entry does.
         EXPECT_EQ(repaints, 3 * 5);
         // Undoing everything gives the puzzle back; redo has nothing past the end.
         for (int i = 0; i < 10; ++i)
-            Game.Undo();
+            Game.Run(GameCommand::Undo);
         EXPECT_EQ(PositionOf(Game), puzzle);
         QObject::disconnect(counter);
     }
@@ -173,10 +173,10 @@ TEST_F(NotesTest, ANewChangeDropsWhatCouldBeRedone) {
     StartGame(4);
     const char symbol = Game.SymbolAlphabet()[0];
     Game.ToggleNote(symbol, Open(0).row, Open(0).column);
-    Game.Undo();
+    Game.Run(GameCommand::Undo);
     Game.ToggleNote(symbol, Open(1).row, Open(1).column);
     const Position after = PositionOf(Game);
-    Game.Redo();
+    Game.Run(GameCommand::Redo);
     EXPECT_EQ(PositionOf(Game), after);
     EXPECT_EQ(Notes(Open(0)), 0u);
 }
@@ -186,9 +186,9 @@ TEST_F(NotesTest, EveryNewGameStartsWithNoNotesNothingToUndoAndPenMode) {
         SCOPED_TRACE(n);
         Game.Start();
         StartGame(n);
-        Game.FillCandidates();
+        Game.Run(GameCommand::FillCandidates);
         Type(Solution(Open(0)), Open(0));
-        Game.SetPencilMode(true);
+        Game.Run(GameCommand::PencilMode);
         // Abandoned, then played again.
         Host.Answer = true;
         ASSERT_EQ(Game.Play(), GameCore::PlayOutcome::Abandoned);
@@ -196,21 +196,48 @@ TEST_F(NotesTest, EveryNewGameStartsWithNoNotesNothingToUndoAndPenMode) {
         ASSERT_EQ(Game.Play(), GameCore::PlayOutcome::Started);
         EXPECT_FALSE(Game.PencilMode());
         const Position start = PositionOf(Game);
-        Game.Undo();
+        Game.Run(GameCommand::Undo);
         EXPECT_EQ(PositionOf(Game), start);
         EXPECT_EQ(Game.PlayGrid(), Game.PuzzleGrid());
     }
 }
 
+// Undo and redo are offered exactly while there is a step, and one signal tells each change.
+TEST_F(NotesTest, UndoAndRedoAreAvailableOnlyWithAStepToTakeBackOrDoAgain) {
+    StartGame(3);
+    int announced = 0;
+    QObject::connect(&Game, &GameCore::availabilityChanged, [&] { ++announced; });
+    const auto available = [this] {
+        return std::pair{Game.Available(GameCommand::Undo), Game.Available(GameCommand::Redo)};
+    };
+    EXPECT_EQ(available(), std::pair(false, false));
+    EXPECT_TRUE(Game.TakesKeyOf(GameCommand::Undo));
+    EXPECT_FALSE(Game.Run(GameCommand::Undo));
+    Game.ToggleNote('1', Open(0).row, Open(0).column);
+    EXPECT_EQ(available(), std::pair(true, false));
+    Game.ToggleNote('2', Open(0).row, Open(0).column);
+    EXPECT_EQ(announced, 1);
+    EXPECT_TRUE(Game.Run(GameCommand::Undo));
+    EXPECT_EQ(available(), std::pair(true, true));
+    EXPECT_TRUE(Game.Run(GameCommand::Undo));
+    EXPECT_EQ(available(), std::pair(false, true));
+    EXPECT_EQ(announced, 3);
+    // With the solution on view neither is offered, nor are their chords the game's.
+    Game.Run(GameCommand::ToggleView);
+    EXPECT_EQ(available(), std::pair(false, false));
+    EXPECT_FALSE(Game.TakesKeyOf(GameCommand::Redo));
+    EXPECT_EQ(announced, 4);
+}
+
 TEST_F(NotesTest, OutsideTheGamesGridTheComfortsDoNothing) {
     StartGame(3);
     Game.ToggleNote('1', Open(0).row, Open(0).column);
-    Game.ToggleView(); // the solution on view
+    Game.Run(GameCommand::ToggleView); // the solution on view
     const Position shown = PositionOf(Game);
     Game.ToggleNote('2', Open(0).row, Open(0).column);
-    Game.FillCandidates();
-    Game.Undo();
-    Game.SetPencilMode(true);
+    Game.Run(GameCommand::FillCandidates);
+    Game.Run(GameCommand::Undo);
+    Game.Run(GameCommand::PencilMode);
     EXPECT_EQ(PositionOf(Game), shown);
     EXPECT_FALSE(Game.PencilMode());
     for (GameCommand command : {GameCommand::PencilMode, GameCommand::Highlight,

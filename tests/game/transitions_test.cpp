@@ -14,14 +14,14 @@ TEST_F(GameTest, ViewTogglesBetweenPuzzleAndSolutionAndDuringAGame) {
     });
     QObject::connect(&Game, &GameCore::puzzleGenerated, [&] { ++generated; });
     Generate(3);
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     EXPECT_EQ(Game.GameState(), SolutionView);
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     EXPECT_EQ(Game.GameState(), PuzzleView);
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Started);
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     EXPECT_EQ(Game.GameState(), PlayingSolutionView);
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     EXPECT_EQ(Game.GameState(), Playing);
     // One announcement a change, the generation's included; the new puzzle is told once.
     EXPECT_EQ(changes, 6);
@@ -31,7 +31,7 @@ TEST_F(GameTest, ViewTogglesBetweenPuzzleAndSolutionAndDuringAGame) {
 
 TEST_F(GameTest, PlayFromTheSolutionViewStartsTheGameAndItsClock) {
     Generate(3);
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Started);
     EXPECT_EQ(Game.GameState(), Playing);
     // 2024-03-09 is 45360 days after 1899-12-30; 10:20:30.4 is the fraction.
@@ -41,10 +41,10 @@ TEST_F(GameTest, PlayFromTheSolutionViewStartsTheGameAndItsClock) {
 
 TEST_F(GameTest, TheClockShowsAgainOnEveryEntryIntoThePlayersGrid) {
     StartGame(3);
-    Game.SetTimerHidden(true);
-    Game.ToggleView();
+    Game.Run(GameCommand::HideTimer);
+    Game.Run(GameCommand::ToggleView);
     EXPECT_TRUE(Game.TimerHidden());
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     EXPECT_FALSE(Game.TimerHidden());
 }
 
@@ -61,7 +61,7 @@ TEST_F(GameTest, AbandonKeepsTheGameOnNoAndClearsTheEntriesOnYes) {
     EXPECT_EQ(Host.Questions, QStringList{"Abbandona il gioco in corso ?"});
 
     // Abandoning from the solution view asks the same question.
-    Game.ToggleView();
+    Game.Run(GameCommand::ToggleView);
     Host.Answer = true;
     EXPECT_EQ(Game.Play(), GameCore::PlayOutcome::Abandoned);
     EXPECT_EQ(Host.Questions.size(), 2);
@@ -83,7 +83,7 @@ TEST_F(GameTest, ClosingAsksOnlyDuringAGameAndOnlyYesLetsItClose) {
         EXPECT_TRUE(IsGameRunning(Game.GameState()));
         Host.Answer = true;
         EXPECT_TRUE(Game.MayClose());
-        Game.ToggleView();
+        Game.Run(GameCommand::ToggleView);
     }
     EXPECT_EQ(Host.Questions, QStringList(4, kAbandonQuestion));
 }
@@ -91,7 +91,7 @@ TEST_F(GameTest, ClosingAsksOnlyDuringAGameAndOnlyYesLetsItClose) {
 TEST_F(GameTest, ErrorCheckingIsKeptFromStateToStateAndIntoTheNextGame) {
     int changes = 0;
     QObject::connect(&Game, &GameCore::checkingChanged, [&] { ++changes; });
-    Game.SetChecking(true);
+    Game.Run(GameCommand::Checking);
     Generate(3);
     Game.Play();
     EXPECT_TRUE(Game.Checking());

@@ -69,7 +69,7 @@ protected:
 
     // What a run leaves behind, to compare two runs by.
     std::string fingerprint() const {
-        const GameCore& game = window->Game();
+        const GameCore& game = core();
         std::string print = std::to_string(game.GameState()) + " " + std::to_string(game.BoxSize());
         for (const CellGrid* grid : {&game.PlayGrid(), &game.PuzzleGrid(), &game.SolutionGrid()})
             print.append(&(*grid)[0][0], sizeof(*grid));
@@ -106,7 +106,7 @@ protected:
     // one it asks first and closes only on Yes, keeping the game otherwise. A closed window
     // is followed by a new start.
     void closeRequest() {
-        const int state = window->Game().GameState();
+        const int state = core().GameState();
         const bool game = IsGameRunning(state);
         lastAnswer.reset();
         const bool closed = window->close();
@@ -116,7 +116,7 @@ protected:
         else if (closed != (!game || lastAnswer == ConfirmAnswer::Yes))
             closeFault = "close in state " + std::to_string(state) +
                          (closed ? " closed" : " kept the window") + " against the answer";
-        else if (!closed && window->Game().GameState() != state)
+        else if (!closed && core().GameState() != state)
             closeFault = "a refused close changed the state";
         if (closed)
             startWindow();
@@ -127,6 +127,12 @@ protected:
         pinned.reset();
     }
 
+    const GameCore& core() const { return *control<GameCore>("game"); }
+    // A control of the window, by its name.
+    template <typename T> T* control(const char* name) const {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng); }
 
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -135,7 +141,7 @@ protected:
     }
 
     void clickCell(Qt::MouseButton button) {
-        DrawGrid* grid = window->sg1;
+        DrawGrid* grid = control<DrawGrid>("sg1");
         if (!grid->isVisible())
             return;
         QWidget* viewport = grid->viewport();
@@ -150,7 +156,7 @@ protected:
     }
 
     void chooseMenuItem() {
-        const QList<QAction*> items = window->popm1->actions();
+        const QList<QAction*> items = control<QMenu>("popm1")->actions();
         if (items.isEmpty())
             return;
         QAction* item = items[pick(static_cast<int>(items.size()))];
@@ -165,7 +171,7 @@ protected:
     }
 
     void pickSize() {
-        RadioGroup* sizes = window->cbg1;
+        RadioGroup* sizes = control<RadioGroup>("cbg1");
         QRadioButton* item = sizes->item(pick(sizes->itemCount()));
         clickIfVisible(item);
     }
@@ -204,11 +210,10 @@ protected:
         } else if (roll < 91) {
             chooseMenuItem();
         } else if (roll < 94) {
-            clickIfVisible(pick(2) ? window->btnFontPiu : window->btnFontMeno);
+            clickIfVisible(control<QPushButton>(pick(2) ? "btnFontPiu" : "btnFontMeno"));
         } else if (roll < 97) {
-            QCheckBox* boxes[] = {window->cbxControllo, window->cbxHideTimer, window->cbxMatita,
-                                  window->cbxEvidenzia};
-            clickIfVisible(boxes[pick(4)]);
+            const char* boxes[] = {"cbxControllo", "cbxHideTimer", "cbxPencil", "cbxHighlight"};
+            clickIfVisible(control<QCheckBox>(boxes[pick(4)]));
         } else if (roll < 99) {
             pickSize();
         } else {
@@ -223,26 +228,26 @@ protected:
     std::string brokenRule() {
         if (!closeFault.empty())
             return closeFault;
-        const TfrmSudoku& w = *window;
-        const int state = w.Game().GameState();
-        if (!w.Game().StateIsKnown() || state == 3)
+        const int state = core().GameState();
+        if (state > PlayingSolutionView || state == 3)
             return "GameState " + std::to_string(state);
-        if (!w.Game().Board())
+        if (!core().Board())
             return state == NoPuzzle ? "" : "no board in state " + std::to_string(state);
 
-        const int side = w.Game().Board()->GetDimension();
-        if (w.sg1->rowCount() != side || w.sg1->colCount() != side)
-            return "grid is " + std::to_string(w.sg1->colCount()) + " x " +
-                   std::to_string(w.sg1->rowCount()) + " for a board of side " +
+        const int side = core().Board()->GetDimension();
+        const DrawGrid* grid = control<DrawGrid>("sg1");
+        if (grid->rowCount() != side || grid->colCount() != side)
+            return "grid is " + std::to_string(grid->colCount()) + " x " +
+                   std::to_string(grid->rowCount()) + " for a board of side " +
                    std::to_string(side);
         if (state == NoPuzzle)
             return "";
 
-        const std::string& alphabet = w.Game().SymbolAlphabet();
+        const std::string& alphabet = core().SymbolAlphabet();
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c) {
-                const char given = w.Game().PuzzleGrid()[r][c];
-                const char shown = w.Game().PlayGrid()[r][c];
+                const char given = core().PuzzleGrid()[r][c];
+                const char shown = core().PlayGrid()[r][c];
                 if (given != ' ' && shown != given)
                     return "given changed at " + std::to_string(r) + "," + std::to_string(c);
                 if (shown != ' ' && alphabet.find(shown) == std::string::npos)
@@ -252,11 +257,11 @@ protected:
 
         const bool inGame = IsGameRunning(state);
         if (inGame && wasInGame &&
-            (w.Game().PuzzleGrid() != puzzleAtStart || w.Game().SolutionGrid() != solutionAtStart))
+            (core().PuzzleGrid() != puzzleAtStart || core().SolutionGrid() != solutionAtStart))
             return "puzzle or solution changed during a game";
         if (inGame && !wasInGame) {
-            puzzleAtStart = w.Game().PuzzleGrid();
-            solutionAtStart = w.Game().SolutionGrid();
+            puzzleAtStart = core().PuzzleGrid();
+            solutionAtStart = core().SolutionGrid();
         }
         wasInGame = inGame;
         return brokenNotesRule();
@@ -266,7 +271,7 @@ protected:
     // nothing; now and then, undoing every step gives the puzzle back, and redoing them all
     // the game as it was.
     std::string brokenNotesRule() {
-        const GameCore& game = window->Game();
+        const GameCore& game = core();
         const int side = game.BoxSize() * game.BoxSize();
         for (int r = 0; r < kNotesSide; ++r)
             for (int c = 0; c < kNotesSide; ++c) {
@@ -278,13 +283,19 @@ protected:
                     notes >= NoteBit(side))
                     return "notes at " + std::to_string(r) + "," + std::to_string(c);
             }
-        if (game.GameState() != Playing || !game.History().CanUndo())
+        QAction* undo = control<QAction>("ActUndo");
+        QAction* redo = control<QAction>("ActRedo");
+        const bool inGrid = game.GameState() == Playing;
+        if (undo->isEnabled() != (inGrid && game.History().CanUndo()) ||
+            redo->isEnabled() != (inGrid && game.History().CanRedo()))
+            return "undo or redo enabled against the steps";
+        if (!inGrid || !game.History().CanUndo())
             return "";
         const CellGrid grid = game.PlayGrid();
         const NotesGrid notes = game.Notes();
         const bool couldRedo = game.History().CanRedo();
-        window->ActAnnulla->trigger();
-        window->ActRipeti->trigger();
+        undo->trigger();
+        redo->trigger();
         if (game.PlayGrid() != grid || game.Notes() != notes ||
             game.History().CanRedo() != couldRedo)
             return "undo then redo changed the game";
@@ -292,11 +303,11 @@ protected:
             return "";
         int steps = 0;
         for (; game.History().CanUndo(); ++steps)
-            window->ActAnnulla->trigger();
+            undo->trigger();
         if (game.PlayGrid() != game.PuzzleGrid() || game.Notes() != NotesGrid{})
             return "undoing every step left more than the puzzle";
         for (int i = 0; i < steps; ++i)
-            window->ActRipeti->trigger();
+            redo->trigger();
         if (game.PlayGrid() != grid || game.Notes() != notes)
             return "redoing every step did not give the game back";
         return "";
@@ -321,7 +332,7 @@ TEST_F(WindowStorm, GameDataStaysConsistentUnderRandomInput) {
     int statesSeen = 0;
     for (std::uint64_t i = 0; i < events; ++i) {
         oneEvent();
-        statesSeen |= 1 << window->Game().GameState();
+        statesSeen |= 1 << core().GameState();
         const std::string broken = brokenRule();
         ASSERT_EQ(broken, "") << "after event " << i << " (seed " << seed << ")";
     }

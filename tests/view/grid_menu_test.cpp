@@ -41,11 +41,10 @@ TEST(GridMenu, StatesWithoutAMenuGetNoItems) {
 TEST(GridMenu, DuringAGameClearSymbolsThenCommands) {
     const auto items = GridMenuItems(4, kSixteen, false);
     ASSERT_EQ(items.size(), 1u + 16u + 4u);
-    EXPECT_EQ(items[0], (GridMenuItem{Kind::Clear, "Cancella ", ' ', GameCommand::Play}));
+    EXPECT_EQ(items[0], (GridMenuItem{Kind::Clear, "Cancella ", ' '}));
     for (int i = 0; i < 16; ++i) {
         const QChar symbol = kSixteen[i];
-        EXPECT_EQ(items[1 + i], (GridMenuItem{Kind::Symbol, QString(symbol), symbol.toLatin1(),
-                                              GameCommand::Play}));
+        EXPECT_EQ(items[1 + i], (GridMenuItem{Kind::Symbol, QString(symbol), symbol.toLatin1()}));
     }
     const std::vector<GridMenuItem> tail(items.end() - 4, items.end());
     EXPECT_EQ(Captions(tail), (QStringList{"Controllo attivo [F8]", "Suggerimento! [F4]",

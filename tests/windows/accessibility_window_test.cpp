@@ -12,11 +12,11 @@ namespace {
 
 class AccessibleWindowTest : public GridWindowTest {
 protected:
-    QAccessibleInterface* Grid() const {
-        return QAccessible::queryAccessibleInterface(Window->sg1);
+    QAccessibleInterface* GridReader() const {
+        return QAccessible::queryAccessibleInterface(Grid());
     }
     QAccessibleInterface* CellOf(GridCell cell) const {
-        return Grid()->tableInterface()->cellAt(cell.row, cell.column);
+        return GridReader()->tableInterface()->cellAt(cell.row, cell.column);
     }
     QString NameOf(GridCell cell) const {
         QAccessibleInterface* found = CellOf(cell);
@@ -34,7 +34,7 @@ TEST_F(AccessibleWindowTest, GridIsAGroupWithATableOfTheBoardsSideAtEverySize) {
         SCOPED_TRACE(n);
         Generate(n);
         const int side = n * n;
-        QAccessibleInterface* grid = Grid();
+        QAccessibleInterface* grid = GridReader();
         ASSERT_TRUE(grid->tableInterface());
         EXPECT_EQ(grid->role(), QAccessible::Grouping);
         EXPECT_EQ(grid->tableInterface()->rowCount(), side);
@@ -59,20 +59,20 @@ TEST_F(AccessibleWindowTest, CellNamesFollowGivensEntriesBlanksAndRepeats) {
     StartGame(3);
     Press(Qt::Key_Down); // past the news of the start
     const GridCell given = FirstCell(true);
-    const char givenSymbol = PuzzleAt(Window->Game(), given);
+    const char givenSymbol = PuzzleAt(Game(), given);
     EXPECT_EQ(NameOf(given), Place(given) + givenSymbol + QStringLiteral(", iniziale"));
 
     // An open cell in the given's row or column: the given's symbol repeats there.
     GridCell open{-1, -1};
     for (int i = 0; i < 9 && open.row < 0; ++i)
         for (GridCell cell : {GridCell{given.row, i}, GridCell{i, given.column}})
-            if (open.row < 0 && PuzzleAt(Window->Game(), cell) == ' ')
+            if (open.row < 0 && PuzzleAt(Game(), cell) == ' ')
                 open = cell;
     ASSERT_GE(open.row, 0) << "the given's row and column are full";
     EXPECT_EQ(NameOf(open), Place(open) + QStringLiteral("vuota"));
 
     Press(Qt::Key_F8);
-    ASSERT_TRUE(Window->Game().Checking());
+    ASSERT_TRUE(Game().Checking());
     Select(open);
     Press(KeyFor(givenSymbol));
     EXPECT_EQ(NameOf(open), Place(open) + givenSymbol + QStringLiteral(", ripetuto"));
@@ -94,7 +94,7 @@ TEST_F(AccessibleWindowTest, TheCurrentCellCarriesTheNewsOfEachKeyUntilTheNextMo
     Select(given);
     Press(Qt::Key_1);
     EXPECT_EQ(current(), QStringLiteral("non modificabile, ") + Place(given) +
-                             PuzzleAt(Window->Game(), given) + QStringLiteral(", iniziale"));
+                             PuzzleAt(Game(), given) + QStringLiteral(", iniziale"));
     const GridCell open = FirstCell(false);
     Select(open);
     Press(Qt::Key_F2);
@@ -107,7 +107,7 @@ TEST_F(AccessibleWindowTest, TheCurrentCellCarriesTheNewsOfEachKeyUntilTheNextMo
     Select(given);
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(current(), Place(open) + QStringLiteral("vuota, ") + Place(given) +
-                             PuzzleAt(Window->Game(), given) + QStringLiteral(", iniziale"));
+                             PuzzleAt(Game(), given) + QStringLiteral(", iniziale"));
     Press(Qt::Key_F6);
     EXPECT_TRUE(current().startsWith(QStringLiteral("soluzione, ")));
     Press(Qt::Key_F12);
@@ -122,7 +122,7 @@ TEST_F(AccessibleWindowTest, TheCurrentCellCarriesTheNewsOfEachKeyUntilTheNextMo
 
 TEST_F(AccessibleWindowTest, TheReadersFocusFollowsTheSelection) {
     StartGame(3);
-    ASSERT_TRUE(Window->sg1->hasFocus());
+    ASSERT_TRUE(Grid()->hasFocus());
     Select({0, 0});
     struct Step {
         Qt::Key key;
@@ -137,11 +137,11 @@ TEST_F(AccessibleWindowTest, TheReadersFocusFollowsTheSelection) {
         SCOPED_TRACE(keyName.get());
         Press(step.key);
         ASSERT_EQ(Selection(), step.to);
-        QAccessibleInterface* focused = Grid()->focusChild();
+        QAccessibleInterface* focused = GridReader()->focusChild();
         ASSERT_TRUE(focused);
         EXPECT_EQ(focused, CellOf(step.to));
         EXPECT_TRUE(focused->state().focused);
-        EXPECT_TRUE(Grid()->tableInterface()->selectedCells() ==
+        EXPECT_TRUE(GridReader()->tableInterface()->selectedCells() ==
                     QList<QAccessibleInterface*>{focused});
         if (from != step.to) {
             EXPECT_FALSE(CellOf(from)->state().focused);
@@ -149,19 +149,20 @@ TEST_F(AccessibleWindowTest, TheReadersFocusFollowsTheSelection) {
         from = step.to;
     }
     // Outside the grid no cell has the focus.
-    Window->btnPlay->setFocus();
-    EXPECT_FALSE(Grid()->focusChild());
+    Find<ActionButton>("btnPlay")->setFocus();
+    EXPECT_FALSE(GridReader()->focusChild());
     EXPECT_FALSE(CellOf(from)->state().focused);
 }
 
 TEST_F(AccessibleWindowTest, ClockReadsItsTimeInWords) {
     StartGame(3);
-    QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(Window->Clock1);
+    QAccessibleInterface* clock =
+        QAccessible::queryAccessibleInterface(Find<SegmentClock>("Clock1"));
     const QDateTime start = Now;
     for (const auto& [seconds, words] :
          {std::pair{3665, "1 ora, 1 minuto e 5 secondi"}, {7259, "2 ore, 0 minuti e 59 secondi"}}) {
         Now = start.addSecs(seconds);
-        Window->Clock1->refresh();
+        Find<SegmentClock>("Clock1")->refresh();
         EXPECT_EQ(clock->text(QAccessible::Name).toStdString(), words);
     }
 }

@@ -9,18 +9,20 @@ using CompletionWindowTest = GridWindowTest;
 TEST_F(CompletionWindowTest, ClockReadsZeroAtTheStartAndCountsWholeSecondsAcrossMidnight) {
     Now = QDateTime(QDate(2024, 3, 9), QTime(23, 50, 0, 700));
     StartGame(3);
-    EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:00");
     Now = Now.addMSecs(999);
-    Window->Clock1->refresh();
-    EXPECT_EQ(Window->Clock1->shownText(), "00:00:01");
+    Find<SegmentClock>("Clock1")->refresh();
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:01");
     Now = QDateTime(QDate(2024, 3, 10), QTime(0, 20, 0, 700));
-    Window->Clock1->refresh();
-    EXPECT_EQ(Window->Clock1->shownText(), "00:30:00");
+    Find<SegmentClock>("Clock1")->refresh();
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:30:00");
     // The clock's own tick repaints what the player sees.
-    const QRect clock = ShownRect(Window->Clock1, Window->Clock1->rect());
+    const QRect clock =
+        ShownRect(Find<SegmentClock>("Clock1"), Find<SegmentClock>("Clock1")->rect());
     const QImage before = Shown().copy(clock);
     Now = Now.addSecs(1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Window->Clock1->shownText() == "00:30:01"; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return Find<SegmentClock>("Clock1")->shownText() == "00:30:01"; }));
     EXPECT_NE(Shown().copy(clock), before);
 }
 
@@ -36,10 +38,10 @@ TEST_F(CompletionWindowTest, ClockCountsRealSecondsOnDaylightSavingDays) {
         Restart();
         Now = startUtc.toTimeZone(rome);
         StartGame(3);
-        EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+        EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:00");
         Now = Now.addSecs(65);
-        Window->Clock1->refresh();
-        EXPECT_EQ(Window->Clock1->shownText(), "00:01:05");
+        Find<SegmentClock>("Clock1")->refresh();
+        EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:01:05");
     }
 }
 
@@ -53,9 +55,9 @@ TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
     for (int r = 0; r < 16; ++r) {
         for (int c = 0; c < 16; ++c) {
             ASSERT_EQ(Selection(), (GridCell{r, c}));
-            if (Window->Game().PuzzleGrid()[r][c] == ' ') {
+            if (Game().PuzzleGrid()[r][c] == ' ') {
                 EXPECT_TRUE(Messages.isEmpty());
-                Press(KeyFor(Window->Game().SolutionGrid()[r][c]));
+                Press(KeyFor(Game().SolutionGrid()[r][c]));
                 ++typed;
             }
             if (c < 15)
@@ -65,8 +67,8 @@ TEST_F(CompletionWindowTest, WholeSixteenBySixteenGameByKeyPresses) {
         Press(Qt::Key_Down);
     }
     EXPECT_GT(typed, 0);
-    EXPECT_EQ(Window->Game().PlayGrid(), Window->Game().SolutionGrid());
+    EXPECT_EQ(Game().PlayGrid(), Game().SolutionGrid());
     ASSERT_EQ(Messages.size(), 1);
     EXPECT_EQ(Messages[0], CongratulationText({0, 0, 0}));
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
 }

@@ -43,13 +43,13 @@ protected:
         const int urls = Urls.size(), questions = Questions.size(), prints = PrintDialogs;
         Press(key, modifiers);
         focus->removeEventFilter(&spy);
-        return {Window->Game().GameState(),
+        return {Game().GameState(),
                 spy.Seen > 0,
                 static_cast<int>(Urls.size()) - urls,
                 static_cast<int>(Questions.size()) - questions,
                 PrintDialogs - prints,
-                Window->cbxControllo->isChecked(),
-                Window->cbxHideTimer->isChecked(),
+                Find<QCheckBox>("cbxControllo")->isChecked(),
+                Find<QCheckBox>("cbxHideTimer")->isChecked(),
                 GetRandomState() != random};
     }
 };
@@ -174,7 +174,7 @@ TEST_F(FunctionKeyTest, ShiftF7AsksForABookletAndLeavesTheGameAlone) {
 
 TEST_F(FunctionKeyTest, KeyWithMouseButtonHeldIsPassedOn) {
     EnterState(PuzzleView);
-    QWidget* grid = Window->sg1;
+    QWidget* grid = Grid();
     QTest::mousePress(grid, Qt::LeftButton, {}, {5, 5});
     const Outcome got = PressAndObserve(Qt::Key_F6, Qt::NoModifier);
     QTest::mouseRelease(grid, Qt::LeftButton, {}, {5, 5});
@@ -184,8 +184,8 @@ TEST_F(FunctionKeyTest, KeyWithMouseButtonHeldIsPassedOn) {
 
 TEST_F(FunctionKeyTest, FunctionKeyReachesWindowWhileAButtonHasFocus) {
     EnterState(PuzzleView);
-    Window->btnFontPiu->setFocus();
-    ASSERT_TRUE(Window->btnFontPiu->hasFocus());
+    Find<QPushButton>("btnFontPiu")->setFocus();
+    ASSERT_TRUE(Find<QPushButton>("btnFontPiu")->hasFocus());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game().GameState(), SolutionView);
+    EXPECT_EQ(Game().GameState(), SolutionView);
 }

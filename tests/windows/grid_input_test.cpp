@@ -51,16 +51,16 @@ TEST_F(GridWindowTest, KeysOutsideAGameBringGuidanceThenStillMoveTheSelection) {
         Restart();
         Messages.clear();
         EnterState(c.state);
-        Window->sg1->setFocus();
+        Grid()->setFocus();
         Select({0, 0});
-        const CellGrid before = Window->Game().PlayGrid();
+        const CellGrid before = Game().PlayGrid();
         Press(Qt::Key_5);
         Press(Qt::Key_Right);
         ASSERT_EQ(Messages.size(), 2);
         EXPECT_EQ(Messages[0], c.message);
         EXPECT_EQ(Messages[1], c.message);
         EXPECT_EQ(Selection(), (GridCell{0, 1}));
-        EXPECT_EQ(Window->Game().PlayGrid(), before);
+        EXPECT_EQ(Game().PlayGrid(), before);
     }
 }
 
@@ -87,9 +87,6 @@ TEST_F(GridWindowTest, MenuOfEachStateCaptionByCaption) {
     EXPECT_EQ(MenuCaptions(), game);
     Press(Qt::Key_F6);
     EXPECT_EQ(MenuCaptions(), QStringList({"Abbandona gioco [F5]", "Mostra gioco [F6]"}));
-    // The design-time items are gone for good.
-    EXPECT_EQ(Window->N11, nullptr);
-    EXPECT_EQ(Window->N21, nullptr);
 }
 
 // On a given nothing can be entered or noted: those items are there, greyed; on an open cell
@@ -98,8 +95,7 @@ TEST_F(GridWindowTest, OnAGivenTheMenuGreysWhatWouldEnterOrNote) {
     StartGame(3);
     for (const bool given : {true, false}) {
         SCOPED_TRACE(given);
-        Select(FirstCell(given));
-        Window->BuildGridMenu(Playing);
+        EXPECT_TRUE(RightClick(CentreOf(FirstCell(given))));
         for (const char* caption : {"Cancella ", "5", "Note della casella", "Cancella le note"})
             EXPECT_EQ(MenuItem(caption)->isEnabled(), !given) << caption;
         EXPECT_TRUE(MenuItem("Suggerimento! [F4]")->isEnabled());
@@ -113,19 +109,18 @@ TEST_F(GridWindowTest, GameMenuStaysOneColumnWithEverySymbolAtHand) {
         SCOPED_TRACE(n);
         Restart();
         StartGame(n);
-        Window->BuildGridMenu(Playing);
-        Window->popm1->sizeHint();
-        const QList<QAction*> items = Window->popm1->actions();
+        QMenu* menu = Find<QMenu>("popm1");
+        menu->sizeHint();
+        const QList<QAction*> items = menu->actions();
         for (QAction* item : items)
-            ASSERT_EQ(Window->popm1->actionGeometry(item).left(),
-                      Window->popm1->actionGeometry(items.first()).left())
+            ASSERT_EQ(menu->actionGeometry(item).left(), menu->actionGeometry(items.first()).left())
                 << item->text().toStdString();
         QAction* apart = MenuItem("Simboli");
         QStringList symbols;
         for (QAction* item : apart ? apart->menu()->actions() : items)
             if (item->text().size() == 1)
                 symbols << item->text();
-        EXPECT_EQ(symbols.join(QString()), QString::fromStdString(Window->Game().SymbolAlphabet()));
+        EXPECT_EQ(symbols.join(QString()), QString::fromStdString(Game().SymbolAlphabet()));
         if (n == 3) {
             EXPECT_EQ(apart, nullptr) << "nine symbols fit one under the other";
         }
@@ -156,13 +151,13 @@ TEST_F(GridWindowTest, MenuItemsEnterAndClearTheSelectedCell) {
 
 TEST_F(GridWindowTest, CheckingItemFlipsTheBoxAndTheRebuiltMenuFollows) {
     StartGame(3);
-    ASSERT_FALSE(Window->cbxControllo->isChecked());
+    ASSERT_FALSE(Find<QCheckBox>("cbxControllo")->isChecked());
     MenuItem("Controllo attivo [F8]")->trigger();
-    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     ASSERT_NE(MenuItem("Disattiva controllo [F8]"), nullptr);
     EXPECT_EQ(MenuItem("Controllo attivo [F8]"), nullptr);
     MenuItem("Disattiva controllo [F8]")->trigger();
-    EXPECT_FALSE(Window->cbxControllo->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("cbxControllo")->isChecked());
     EXPECT_NE(MenuItem("Controllo attivo [F8]"), nullptr);
 }
 
@@ -171,20 +166,20 @@ TEST_F(GridWindowTest, ActionItemsRunTheirActionAndFollowItsEnabledState) {
     QAction* hint = MenuItem("Suggerimento! [F4]");
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->isEnabled());
-    Window->ActSuggerisci->setEnabled(false);
+    Find<QAction>("ActSuggerisci")->setEnabled(false);
     EXPECT_FALSE(hint->isEnabled());
     hint->trigger();
     EXPECT_TRUE(Messages.isEmpty());
-    Window->ActSuggerisci->setEnabled(true);
+    Find<QAction>("ActSuggerisci")->setEnabled(true);
     EXPECT_TRUE(hint->isEnabled());
 
     MenuItem("Mostra soluzione [F6]")->trigger();
-    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
+    EXPECT_EQ(Game().GameState(), PlayingSolutionView);
     Answer = ConfirmAnswer::Yes;
     MenuItem("Abbandona gioco [F5]")->trigger();
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
     MenuItem("Gioca [F5]")->trigger();
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    EXPECT_EQ(Game().GameState(), Playing);
 }
 
 TEST_F(GridWindowTest, HintByKeyAndByButtonNamesTheSelectedCellAndKeepsTheGridFocused) {
@@ -192,11 +187,11 @@ TEST_F(GridWindowTest, HintByKeyAndByButtonNamesTheSelectedCellAndKeepsTheGridFo
     const GridCell open = FirstCell(false);
     Select(open);
     Press(Qt::Key_F4);
-    QTest::mouseClick(Window->cxButton1, Qt::LeftButton);
+    QTest::mouseClick(Find<ActionButton>("cxButton1"), Qt::LeftButton);
     const QString expected = QStringLiteral("Per questa casella il miglior simbolo e' :") +
                              QChar::fromLatin1(Solution(open)) + QStringLiteral(": ");
     EXPECT_EQ(Messages, QStringList(2, expected));
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Grid()->hasFocus());
 }
 
 TEST_F(GridWindowTest, RightClickMovesTheSelectionOnlyDuringAGame) {
@@ -215,8 +210,8 @@ TEST_F(GridWindowTest, RightClickMovesTheSelectionOnlyDuringAGame) {
     EnterState(Playing);
     Window->resize(1200, 900);
     QCoreApplication::processEvents();
-    const QRect last = Window->sg1->cellRect(8, 0);
-    ASSERT_LT(last.bottom() + 8, Window->sg1->viewport()->height());
+    const QRect last = Grid()->cellRect(8, 0);
+    ASSERT_LT(last.bottom() + 8, Grid()->viewport()->height());
     Select({3, 3});
     RightClick(QPoint(last.center().x(), last.bottom() + 7));
     EXPECT_EQ(Selection(), (GridCell{3, 3}));
@@ -227,8 +222,7 @@ TEST_F(GridWindowTest, LeftClickSelectsInEveryState) {
         SCOPED_TRACE(state);
         Restart();
         EnterState(state);
-        QTest::mouseClick(Window->sg1->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          CentreOf({2, 4}));
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, CentreOf({2, 4}));
         EXPECT_EQ(Selection(), (GridCell{2, 4}));
     }
 }
@@ -240,7 +234,7 @@ TEST_F(GridWindowTest, NotesSubmenuTicksTheNotesOfTheCellItOpensOn) {
     GridCell noted{-1, -1};
     for (int r = 0; r < 9 && noted.row < 0; ++r)
         for (int c = r + 1; c < 9 && noted.row < 0; ++c)
-            if (PuzzleAt(Window->Game(), {r, c}) == ' ' && PuzzleAt(Window->Game(), {c, r}) == ' ')
+            if (PuzzleAt(Game(), {r, c}) == ' ' && PuzzleAt(Game(), {c, r}) == ' ')
                 noted = {r, c};
     ASSERT_GE(noted.row, 0);
     const GridCell mirror{noted.column, noted.row};
@@ -268,7 +262,7 @@ TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
     StartGame(4);
     const GridCell open = FirstCell(false);
     Select(open);
-    const auto notes = [&] { return Window->Game().NotesAt(open.row, open.column); };
+    const auto notes = [&] { return Game().NotesAt(open.row, open.column); };
     const auto NoteItem = [&](char symbol) -> QAction* {
         QMenu* submenu = MenuItem("Note della casella")->menu();
         for (QAction* item : submenu->actions())
@@ -291,7 +285,7 @@ TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
         {"space clears the notes", [&] { Press(Qt::Key_Space); }, ' ', 0},
         {"7 noted", [&] { Press(Qt::Key_7); }, ' ', NoteBit(7)},
         {"the menu's note item 9", [&] { NoteItem('9')->trigger(); }, ' ', NoteBit(7) | NoteBit(9)},
-        {"the box back to pen mode", [&] { Window->cbxMatita->click(); }, ' ',
+        {"the box back to pen mode", [&] { Find<QCheckBox>("cbxPencil")->click(); }, ' ',
          NoteBit(7) | NoteBit(9)},
         {"C entered, its note gone", [&] { Press(Qt::Key_C); }, 'C', 0},
     };
@@ -302,12 +296,36 @@ TEST_F(GridWindowTest, PencilModeNotesWhatPenModeEnters) {
         EXPECT_EQ(Cell(open), s.cell);
         EXPECT_EQ(notes(), s.notes);
     }
-    EXPECT_FALSE(Window->cbxMatita->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("cbxPencil")->isChecked());
     Press(Qt::Key_F2);
-    EXPECT_TRUE(Window->cbxMatita->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxPencil")->isChecked());
     Answer = ConfirmAnswer::Yes;
     Press(Qt::Key_F5);
     Press(Qt::Key_F5);
-    EXPECT_FALSE(Window->cbxMatita->isChecked());
-    EXPECT_FALSE(Window->Game().PencilMode());
+    EXPECT_FALSE(Find<QCheckBox>("cbxPencil")->isChecked());
+    EXPECT_FALSE(Game().PencilMode());
+}
+
+// Undo and redo are offered only with a step to take back or do again: their actions, and the
+// menu's items with them, follow every change.
+TEST_F(GridWindowTest, CtrlZIsOfferedFromTheFirstChangeOfANewGame) {
+    StartGame(3);
+    QAction* undo = Find<QAction>("ActUndo");
+    QAction* redo = Find<QAction>("ActRedo");
+    const GridCell open = FirstCell(false);
+    Select(open);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(MenuItem("Annulla [Ctrl+Z]")->isEnabled());
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cell(open), ' ');
+    Press(KeyFor(Solution(open)));
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(MenuItem("Annulla [Ctrl+Z]")->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cell(open), ' ');
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(MenuItem("Ripeti [Ctrl+Maiusc+Z]")->isEnabled());
+    Press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Cell(open), Solution(open));
 }

@@ -12,9 +12,9 @@ protected:
     // The number of pure red pixels inside a cell of the grid as it is on screen now.
     int RedPixelsIn(GridCell cell) {
         const QImage shot = Shown();
-        const QWidget* viewport = Window->sg1->viewport();
+        const QWidget* viewport = Grid()->viewport();
         const QRect rect =
-            ShownRect(viewport, Window->sg1->cellRect(cell.row, cell.column) & viewport->rect());
+            ShownRect(viewport, Grid()->cellRect(cell.row, cell.column) & viewport->rect());
         int red = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -25,8 +25,8 @@ protected:
     // The pixels of a cell in `shot` that pass `test`, three pixels in from its edges, clear
     // of the focus rectangle and the box separators.
     int PixelsInside(const QImage& shot, GridCell cell, const std::function<bool(QRgb)>& test) {
-        const QRect inside = Window->sg1->cellRect(cell.row, cell.column).adjusted(3, 3, -3, -3);
-        const QRect rect = ShownRect(Window->sg1->viewport(), inside);
+        const QRect inside = Grid()->cellRect(cell.row, cell.column).adjusted(3, 3, -3, -3);
+        const QRect rect = ShownRect(Grid()->viewport(), inside);
         int count = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -39,17 +39,17 @@ protected:
         StartGame(3);
         Window->resize(1200, 900);
         QCoreApplication::processEvents();
-        ASSERT_GE(Window->sg1->viewport()->width(), Window->sg1->contentSize().width());
-        ASSERT_GE(Window->sg1->viewport()->height(), Window->sg1->contentSize().height());
+        ASSERT_GE(Grid()->viewport()->width(), Grid()->contentSize().width());
+        ASSERT_GE(Grid()->viewport()->height(), Grid()->contentSize().height());
     }
 };
 
 TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
     StartWholeGame();
     // An open cell and a given in its row: typing the given's symbol repeats it.
-    const auto [open, given] = FirstRepeatCells(Window->Game());
+    const auto [open, given] = FirstRepeatCells(Game());
     Select(open);
-    Press(KeyFor(PuzzleAt(Window->Game(), given)));
+    Press(KeyFor(PuzzleAt(Game(), given)));
     // A third cell, away from both, takes the selection.
     const GridCell elsewhere{(open.row + 4) % 9, (open.column + 4) % 9};
     Select(elsewhere);
@@ -59,7 +59,7 @@ TEST_F(PaintWindowTest, RepeatIsStruckWhileCheckingAndTheSelectionIsCircled) {
     EXPECT_GT(RedPixelsIn(elsewhere), 0); // the ellipse
 
     Press(Qt::Key_F8);
-    ASSERT_TRUE(Window->cbxControllo->isChecked());
+    ASSERT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     EXPECT_GT(RedPixelsIn(open), 0);
     EXPECT_GT(RedPixelsIn(given), 0);
 
@@ -76,7 +76,7 @@ TEST_F(PaintWindowTest, AnEntryAndItsClearingShowAtOnce) {
     GridCell open{-1, -1};
     for (int r = 0; r < 9 && open.row < 0; ++r)
         for (int c = 0; c < 9 && open.row < 0; ++c)
-            if (r != c && PuzzleAt(Window->Game(), {r, c}) == ' ')
+            if (r != c && PuzzleAt(Game(), {r, c}) == ' ')
                 open = {r, c};
     ASSERT_GE(open.row, 0);
     const auto ink = [&] {
@@ -99,7 +99,7 @@ TEST_F(PaintWindowTest, AnEntryAndItsClearingShowAtOnce) {
 // turned row and column shows.
 TEST_F(PaintWindowTest, HighlightTintsTheSelectedSymbolAndFollowsTheSelection) {
     StartWholeGame();
-    const GameCore& game = Window->Game();
+    const GameCore& game = Game();
     GridCell selected{-1, -1};
     for (int r = 0; r < 9 && selected.row < 0; ++r)
         for (int c = 0; c < 9 && selected.row < 0; ++c)
@@ -136,7 +136,7 @@ TEST_F(PaintWindowTest, SelectionStaysCircledWhileAModalBoxIsUp) {
                     Window.get());
     box.open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }));
-    ASSERT_FALSE(Window->sg1->hasFocus());
+    ASSERT_FALSE(Grid()->hasFocus());
     EXPECT_GT(RedPixelsIn(open), 0);
 }
 
@@ -153,10 +153,10 @@ TEST_F(PaintWindowTest, WholeGridIsDrawnAtEveryZoomScrolledToTheBottomRight) {
             Window->resize(984, 728);
             StartGame(n);
             for (int step = 0; largest && step < 8; ++step)
-                QTest::mouseClick(Window->btnFontPiu, Qt::LeftButton);
+                QTest::mouseClick(Find<QPushButton>("btnFontPiu"), Qt::LeftButton);
             const int last = Side() - 1;
             Select({last, last});
-            DrawGrid* grid = Window->sg1;
+            DrawGrid* grid = Grid();
             grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
             grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
 

@@ -16,25 +16,25 @@ class GridWindowTest : public WindowTest {
 protected:
     // Generates a puzzle of box size n with the size selector and F10.
     void Generate(int n) {
-        Window->cbg1->setItemIndex(n - 3);
+        Find<RadioGroup>("cbg1")->setItemIndex(n - 3);
         Press(Qt::Key_F10);
-        ASSERT_EQ(Window->Game().GameState(), PuzzleView);
-        ASSERT_EQ(Window->Game().BoxSize(), n);
+        ASSERT_EQ(Game().GameState(), PuzzleView);
+        ASSERT_EQ(Game().BoxSize(), n);
     }
 
     void StartGame(int n) {
         Generate(n);
         Press(Qt::Key_F5);
-        ASSERT_EQ(Window->Game().GameState(), Playing);
+        ASSERT_EQ(Game().GameState(), Playing);
     }
 
-    int Side() const { return ::Side(Window->Game()); }
-    GridCell FirstCell(bool given) const { return ::FirstCell(Window->Game(), given); }
-    char Solution(GridCell cell) const { return SolutionAt(Window->Game(), cell); }
+    int Side() const { return ::Side(Game()); }
+    GridCell FirstCell(bool given) const { return ::FirstCell(Game(), given); }
+    char Solution(GridCell cell) const { return SolutionAt(Game(), cell); }
 
-    void Select(GridCell cell) { Window->sg1->setCurrentCell(cell.row, cell.column); }
-    GridCell Selection() const { return Window->sg1->currentCell(); }
-    char Cell(GridCell cell) const { return PlayAt(Window->Game(), cell); }
+    void Select(GridCell cell) { Grid()->setCurrentCell(cell.row, cell.column); }
+    GridCell Selection() const { return Grid()->currentCell(); }
+    char Cell(GridCell cell) const { return PlayAt(Game(), cell); }
 
     // The key that types a symbol on the main block.
     static Qt::Key KeyFor(char symbol) {
@@ -45,13 +45,13 @@ protected:
 
     QStringList MenuCaptions() const {
         QStringList captions;
-        for (QAction* item : Window->popm1->actions())
+        for (QAction* item : Find<QMenu>("popm1")->actions())
             captions << item->text();
         return captions;
     }
 
     QAction* MenuItem(const QString& caption) const {
-        for (QAction* item : Window->popm1->actions())
+        for (QAction* item : Find<QMenu>("popm1")->actions())
             if (item->text() == caption)
                 return item;
         return nullptr;
@@ -70,18 +70,18 @@ protected:
             }
         });
         closer.start();
-        QTest::mouseClick(Window->sg1->viewport(), Qt::RightButton, Qt::NoModifier, viewportPoint);
+        QTest::mouseClick(Grid()->viewport(), Qt::RightButton, Qt::NoModifier, viewportPoint);
         // Test events carry no context-menu request, so send the one the desktop sends after a
         // right press.
         QContextMenuEvent request(QContextMenuEvent::Mouse, viewportPoint,
-                                  Window->sg1->viewport()->mapToGlobal(viewportPoint));
-        QApplication::sendEvent(Window->sg1->viewport(), &request);
+                                  Grid()->viewport()->mapToGlobal(viewportPoint));
+        QApplication::sendEvent(Grid()->viewport(), &request);
         QTest::qWait(30);
         return popped;
     }
 
     QPoint CentreOf(GridCell cell) const {
-        return Window->sg1->cellRect(cell.row, cell.column).center();
+        return Grid()->cellRect(cell.row, cell.column).center();
     }
 
     // What the window shows now: the pixels it last painted, after the repaints already asked

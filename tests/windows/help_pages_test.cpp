@@ -51,7 +51,7 @@ TEST_F(WindowTest, HelpOpensTheInstalledPageOfEachState) {
         Urls.clear();
         EnterState(c.state);
         Press(Qt::Key_F1);
-        QTest::mouseClick(Window->btnHelp, Qt::LeftButton);
+        QTest::mouseClick(Find<ActionButton>("btnHelp"), Qt::LeftButton);
         ASSERT_EQ(Urls.size(), 2);
         EXPECT_EQ(Urls[0], Urls[1]);
         const QUrl page(Urls[0]);
@@ -62,18 +62,7 @@ TEST_F(WindowTest, HelpOpensTheInstalledPageOfEachState) {
             EXPECT_TRUE(QFileInfo(page.toLocalFile()).isFile()) << page.toLocalFile().toStdString();
         }
         if (c.state != 0) {
-            EXPECT_TRUE(Window->sg1->hasFocus());
+            EXPECT_TRUE(Grid()->hasFocus());
         }
     }
-}
-
-TEST_F(WindowTest, HelpForStateThreeOpensNothingAndUnknownStatesReport) {
-    Window->showHelp(3);
-    EXPECT_TRUE(Urls.isEmpty());
-    EXPECT_TRUE(Messages.isEmpty());
-    Window->showHelp(6);
-    Window->showHelp(200);
-    EXPECT_TRUE(Urls.isEmpty());
-    EXPECT_EQ(Messages, (QStringList{"Internal error showHelp001: stato:6 non gestito!",
-                                     "Internal error showHelp001: stato:200 non gestito!"}));
 }

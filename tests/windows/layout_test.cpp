@@ -1,6 +1,5 @@
 // The main window's controls: names, kinds, nesting, captions, fonts, hidden ones, actions.
 #include "desktop/desktop_services.h"
-#include "print/watermark_image.h"
 #include "toolkit/action_button.h"
 #include "toolkit/bevel_panel.h"
 #include "toolkit/draw_grid.h"
@@ -40,7 +39,11 @@ protected:
         return services;
     }
 
-    QWidget* Child(const char* name) { return Window.findChild<QWidget*>(QLatin1String(name)); }
+    template <typename T = QWidget> T* Find(const char* name) {
+        return Window.findChild<T*>(QLatin1String(name));
+    }
+    QWidget* Child(const char* name) { return Find(name); }
+    const GameCore& Game() { return *Find<GameCore>("game"); }
 
     QStringList Urls;
     TfrmSudoku Window{Services()};
@@ -99,7 +102,7 @@ TEST_F(LayoutTest, ControlsSitInTheirPanels) {
 // The panels' bevels are their only margins: nested panels and the grid sit on their
 // declared places, measured at the declared client size.
 TEST_F(LayoutTest, NestedPanelsSitOnTheirDeclaredPlaces) {
-    Window.ActGeneraExecute(); // the grid shows from the first puzzle on
+    Find<QAction>("ActGenera")->trigger(); // the grid shows from the first puzzle on
     Window.resize(984, 728);
     QCoreApplication::processEvents();
     EXPECT_EQ(Child("Panel1")->geometry(), QRect(1, 1, 982, 60));
@@ -131,8 +134,8 @@ TEST_F(LayoutTest, PicturesFitInsideTheirControls) {
 // Away from maximized, the window sits in the middle of the screen, never above its top.
 TEST_F(LayoutTest, WindowIsCentredOnTheScreen) {
     ASSERT_FALSE(Window.isMaximized());
-    Window.cbg1->setItemIndex(1);
-    Window.ActGeneraExecute(); // a new size resizes the window
+    Find<RadioGroup>("cbg1")->setItemIndex(1);
+    Find<QAction>("ActGenera")->trigger(); // a new size resizes the window
     const QRect area = Window.screen()->availableGeometry();
     const QRect outer = Window.frameGeometry();
     EXPECT_EQ(outer.width(), 752);
@@ -157,7 +160,7 @@ TEST_F(LayoutTest, CaptionsAndSelectorsStartAsDeclared) {
     EXPECT_FALSE(qobject_cast<QCheckBox*>(Child("cbxControllo"))->isChecked());
     // The help button keeps its own two-line caption; the action has one line.
     EXPECT_EQ(qobject_cast<ActionButton*>(Child("btnHelp"))->text(), "Guida \n[F1]");
-    EXPECT_EQ(Window.ActHelp->text(), "Guida [F1]");
+    EXPECT_EQ(Find<QAction>("ActHelp")->text(), "Guida [F1]");
     EXPECT_FALSE(qobject_cast<ActionButton*>(Child("btnHelp"))->icon().isNull());
     EXPECT_FALSE(qobject_cast<QLabel*>(Child("Image1"))->pixmap().isNull());
     EXPECT_EQ(Child("btnGenera")->font().family(), "Verdana");
@@ -184,13 +187,13 @@ TEST_F(LayoutTest, ActionsAreListedInOrderWithTheirCaptions) {
 }
 
 TEST_F(LayoutTest, StartsInStateZeroWithGridAndHiddenControlsHidden) {
-    EXPECT_EQ(Window.Game().GameState(), NoPuzzle);
+    EXPECT_EQ(Game().GameState(), NoPuzzle);
     EXPECT_TRUE(Child("sg1")->isHidden());
     EXPECT_TRUE(Child("pnlGameOn")->isHidden());
     EXPECT_TRUE(Child("btnPrint")->isHidden());
     EXPECT_TRUE(Child("cbgLivello")->isHidden());
-    EXPECT_EQ(Window.Game().SymbolAlphabet(), "123456789");
-    EXPECT_EQ(Window.Game().BoxSize(), 3);
+    EXPECT_EQ(Game().SymbolAlphabet(), "123456789");
+    EXPECT_EQ(Game().BoxSize(), 3);
 }
 
 TEST_F(LayoutTest, MakersLinkOpensOurSiteOnOneClick) {
@@ -202,21 +205,18 @@ TEST_F(LayoutTest, ZoomStaysBetweenEightAndFortyEightPoints) {
     auto* grid = qobject_cast<DrawGrid*>(Child("sg1"));
     // The grid's font is sized in pixels at 96 dots per inch: 8 points are 11 pixels.
     QTest::mouseClick(Child("btnFontMeno"), Qt::LeftButton);
-    EXPECT_EQ(Window.GridFontPoints, 8);
     EXPECT_EQ(grid->font().pixelSize(), 11);
     for (int i = 0; i < 30; ++i)
         QTest::mouseClick(Child("btnFontPiu"), Qt::LeftButton);
-    EXPECT_EQ(Window.GridFontPoints, 48);
     EXPECT_EQ(grid->font().pixelSize(), 64);
     // Generating a 9x9 puzzle then sets the cells from the zoomed font.
-    Window.ActGeneraExecute();
+    Find<QAction>("ActGenera")->trigger();
     EXPECT_EQ(grid->defaultColWidth(), 156);
     EXPECT_EQ(grid->defaultRowHeight(), 126);
 }
 
-TEST(WatermarkHolder, IsNeverShownAndHandsOverAPagePictureItDoesNotKeep) {
+TEST(WatermarkHolder, IsNeverShownAndKeepsNoPagePicture) {
     Tfrmhlpi holder;
     EXPECT_FALSE(holder.isVisible());
-    EXPECT_EQ(holder.watermark(), MakeWatermarkImage());
     EXPECT_TRUE(holder.imgWaterMark->pixmap().isNull());
 }

@@ -23,9 +23,9 @@ protected:
     }
 
     void Generate(int sizeIndex) {
-        Window->cbg1->setItemIndex(sizeIndex);
+        Find<RadioGroup>("cbg1")->setItemIndex(sizeIndex);
         Press(Qt::Key_F10);
-        ASSERT_EQ(Window->Game().GameState(), PuzzleView);
+        ASSERT_EQ(Game().GameState(), PuzzleView);
     }
 
     QString PdfPath() const { return Folder.filePath(QStringLiteral("page.pdf")); }
@@ -47,9 +47,9 @@ protected:
     }
 
     int SymbolsShown() const {
-        const int side = Window->Game().Board()->GetDimension();
-        const bool player = Window->Game().GameState() == 1 || Window->Game().GameState() == 4;
-        const CellGrid& grid = player ? Window->Game().PlayGrid() : Window->Game().SolutionGrid();
+        const int side = Game().Board()->GetDimension();
+        const bool player = Game().GameState() == 1 || Game().GameState() == 4;
+        const CellGrid& grid = player ? Game().PlayGrid() : Game().SolutionGrid();
         int count = 0;
         for (int r = 0; r < side; ++r)
             for (int c = 0; c < side; ++c)
@@ -74,7 +74,7 @@ TEST_F(PrintFromWindow, CancelledDialogPrintsNothingAndKeepsTheGridFocused) {
     EXPECT_EQ(PrintDialogs, 1);
     EXPECT_FALSE(QFile::exists(PdfPath()));
     EXPECT_TRUE(Waits.isEmpty());
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Grid()->hasFocus());
 }
 
 // Within a run the dialog opens on what was chosen last time.
@@ -107,7 +107,7 @@ TEST_F(PrintFromWindow, NineByNinePuzzlePageWithItsRules) {
     Press(Qt::Key_F7);
     ASSERT_TRUE(QFile::exists(PdfPath()));
     EXPECT_EQ(Waits, (QList<int>{1000, 1000}));
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Grid()->hasFocus());
     EXPECT_TRUE(Messages.isEmpty());
     const QString text = PageText();
     EXPECT_TRUE(text.contains(QStringLiteral("Qualche attimo di relax offerto da")));
@@ -126,7 +126,7 @@ TEST_F(PrintFromWindow, PrintingIntoAMissingFolderShowsTheFailureOnce) {
     EXPECT_TRUE(Messages[0].contains(path)) << Messages[0].toStdString();
     EXPECT_TRUE(QDir(Folder.path()).isEmpty());
     EXPECT_EQ(Waits, (QList<int>{1000, 1000}));
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    EXPECT_TRUE(Grid()->hasFocus());
 }
 
 // The whole 25 x 25 grid reaches the page, also the rows the control must scroll to, with
@@ -134,22 +134,22 @@ TEST_F(PrintFromWindow, PrintingIntoAMissingFolderShowsTheFailureOnce) {
 TEST_F(PrintFromWindow, TwentyFiveByTwentyFiveGridPrintsComplete) {
     Generate(2);
     Press(Qt::Key_F5);
-    ASSERT_EQ(Window->Game().GameState(), Playing);
+    ASSERT_EQ(Game().GameState(), Playing);
     // A few entries in open cells, typed as a player would.
     int typed = 0;
     for (int r = 24; r >= 0 && typed < 5; --r)
         for (int c = 0; c < 25 && typed < 5; ++c)
-            if (Window->Game().PuzzleGrid()[r][c] == ' ') {
-                Window->sg1->setCurrentCell(r, c);
-                Press(Qt::Key(Qt::Key_A + (Window->Game().SolutionGrid()[r][c] - 'A')));
-                ASSERT_EQ(Window->Game().PlayGrid()[r][c], Window->Game().SolutionGrid()[r][c]);
+            if (Game().PuzzleGrid()[r][c] == ' ') {
+                Grid()->setCurrentCell(r, c);
+                Press(Qt::Key(Qt::Key_A + (Game().SolutionGrid()[r][c] - 'A')));
+                ASSERT_EQ(Game().PlayGrid()[r][c], Game().SolutionGrid()[r][c]);
                 ++typed;
             }
     AnswerDialog(true);
     for (GameStateValue state : {Playing, PlayingSolutionView}) {
         if (state == PlayingSolutionView)
             Press(Qt::Key_F6);
-        ASSERT_EQ(Window->Game().GameState(), state);
+        ASSERT_EQ(Game().GameState(), state);
         QFile::remove(PdfPath());
         Press(Qt::Key_F7);
         ASSERT_TRUE(QFile::exists(PdfPath())) << "state " << state;

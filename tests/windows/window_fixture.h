@@ -80,12 +80,16 @@ protected:
             Press(state == SolutionView ? Qt::Key_F6 : Qt::Key_F5);
         if (state == PlayingSolutionView)
             Press(Qt::Key_F6);
-        ASSERT_EQ(Window->Game().GameState(), state);
+        ASSERT_EQ(Game().GameState(), state);
     }
 
-    template <typename T> T* Find(const char* name) {
+    // A control of the window, by its object name.
+    template <typename T> T* Find(const char* name) const {
         return Window->findChild<T*>(QLatin1String(name));
     }
+    DrawGrid* Grid() const { return Find<DrawGrid>("sg1"); }
+    // The window's game, read to check what the controls show.
+    const GameCore& Game() const { return *Find<GameCore>("game"); }
 
     PinnedRandomStream Random{20261209};
     std::unique_ptr<TfrmSudoku> Window;

@@ -58,7 +58,7 @@ TEST_F(WindowTest, EveryStateShowsItsActionsTextsAndPanels) {
         EXPECT_EQ(Find<QWidget>("pnlGameOn")->isVisible(), e.gamePanel);
         EXPECT_EQ(Find<SegmentClock>("Clock1")->isVisible(), e.gamePanel);
         EXPECT_EQ(Find<QWidget>("sg1")->isVisible(), e.state != 0);
-        EXPECT_EQ(Window->sg1->autoPopup(), e.state != 0);
+        EXPECT_EQ(Grid()->autoPopup(), e.state != 0);
         // Hidden controls stay hidden and the level stays on its first item.
         EXPECT_TRUE(Find<QWidget>("cbgLivello")->isHidden());
         EXPECT_TRUE(Find<QWidget>("btnPrint")->isHidden());
@@ -69,28 +69,28 @@ TEST_F(WindowTest, EveryStateShowsItsActionsTextsAndPanels) {
 TEST_F(WindowTest, PlayFromSolutionViewShowsPlayerGridAndStartsClock) {
     EnterState(SolutionView);
     Press(Qt::Key_F5);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
-    EXPECT_EQ(Window->Clock1->shownText(), "00:00:00");
+    EXPECT_EQ(Game().GameState(), Playing);
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "00:00:00");
     Now = Now.addSecs(3725);
-    Window->Clock1->refresh();
-    EXPECT_EQ(Window->Clock1->shownText(), "01:02:05");
-    EXPECT_TRUE(Window->sg1->hasFocus());
+    Find<SegmentClock>("Clock1")->refresh();
+    EXPECT_EQ(Find<SegmentClock>("Clock1")->shownText(), "01:02:05");
+    EXPECT_TRUE(Grid()->hasFocus());
 }
 
 TEST_F(WindowTest, ToggleDuringGameHidesPanelAndBringsClockBack) {
     EnterState(Playing);
     Press(Qt::Key_F9);
-    EXPECT_TRUE(Window->cbxHideTimer->isChecked());
-    EXPECT_FALSE(Window->Clock1->isVisible());
+    EXPECT_TRUE(Find<QCheckBox>("cbxHideTimer")->isChecked());
+    EXPECT_FALSE(Find<SegmentClock>("Clock1")->isVisible());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
-    EXPECT_FALSE(Window->pnlGameOn->isVisible());
-    EXPECT_FALSE(Window->ActSuggerisci->isEnabled());
+    EXPECT_EQ(Game().GameState(), PlayingSolutionView);
+    EXPECT_FALSE(Find<BevelPanel>("pnlGameOn")->isVisible());
+    EXPECT_FALSE(Find<QAction>("ActSuggerisci")->isEnabled());
     Press(Qt::Key_F6);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
-    EXPECT_TRUE(Window->pnlGameOn->isVisible());
-    EXPECT_FALSE(Window->cbxHideTimer->isChecked());
-    EXPECT_TRUE(Window->Clock1->isVisible());
+    EXPECT_EQ(Game().GameState(), Playing);
+    EXPECT_TRUE(Find<BevelPanel>("pnlGameOn")->isVisible());
+    EXPECT_FALSE(Find<QCheckBox>("cbxHideTimer")->isChecked());
+    EXPECT_TRUE(Find<SegmentClock>("Clock1")->isVisible());
 }
 
 // Whatever the answer, the player goes on typing into the grid.
@@ -98,15 +98,15 @@ TEST_F(WindowTest, AbandonAnsweredNoKeepsTheGridFocusedAndYesReopensGeneration) 
     EnterState(Playing);
     for (ConfirmAnswer keep : {ConfirmAnswer::No, ConfirmAnswer::Cancel}) {
         Answer = keep;
-        Window->btnFontPiu->setFocus();
+        Find<QPushButton>("btnFontPiu")->setFocus();
         Press(Qt::Key_F5);
-        EXPECT_EQ(Window->Game().GameState(), Playing);
-        EXPECT_TRUE(Window->sg1->hasFocus());
+        EXPECT_EQ(Game().GameState(), Playing);
+        EXPECT_TRUE(Grid()->hasFocus());
     }
     Answer = ConfirmAnswer::Yes;
     Press(Qt::Key_F5);
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
-    EXPECT_TRUE(Window->ActGenera->isEnabled());
+    EXPECT_EQ(Game().GameState(), PuzzleView);
+    EXPECT_TRUE(Find<QAction>("ActGenera")->isEnabled());
 }
 
 // The real box, as a stray Enter meets it: its default answer keeps the game and its entries.
@@ -120,11 +120,11 @@ TEST_F(WindowTest, EnterOnTheRealAbandonQuestionKeepsTheGame) {
     Window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
     EnterState(Playing);
-    const GridCell open = FirstCell(Window->Game(), false);
-    Window->sg1->setCurrentCell(open.row, open.column);
+    const GridCell open = FirstCell(Game(), false);
+    Grid()->setCurrentCell(open.row, open.column);
     Press(Qt::Key_5);
-    const CellGrid entries = Window->Game().PlayGrid();
-    ASSERT_EQ(PlayAt(Window->Game(), open), '5');
+    const CellGrid entries = Game().PlayGrid();
+    ASSERT_EQ(PlayAt(Game(), open), '5');
     QString asked;
     QTimer enter;
     enter.setInterval(20);
@@ -139,52 +139,52 @@ TEST_F(WindowTest, EnterOnTheRealAbandonQuestionKeepsTheGame) {
     enter.start();
     Press(Qt::Key_F5);
     EXPECT_EQ(asked, kAbandonQuestion);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
-    EXPECT_TRUE(Window->Game().PlayGrid() == entries);
+    EXPECT_EQ(Game().GameState(), Playing);
+    EXPECT_TRUE(Game().PlayGrid() == entries);
 }
 
 TEST_F(WindowTest, ButtonsDriveTheSameTransitionsAsKeys) {
-    QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
-    QTest::mouseClick(Window->btnToggleView, Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), SolutionView);
-    QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    QTest::mouseClick(Find<ActionButton>("btnGenera"), Qt::LeftButton);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
+    QTest::mouseClick(Find<ActionButton>("btnToggleView"), Qt::LeftButton);
+    EXPECT_EQ(Game().GameState(), SolutionView);
+    QTest::mouseClick(Find<ActionButton>("btnPlay"), Qt::LeftButton);
+    EXPECT_EQ(Game().GameState(), Playing);
     // Disabled while playing: a click on generate does nothing.
-    QTest::mouseClick(Window->btnGenera, Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), Playing);
+    QTest::mouseClick(Find<ActionButton>("btnGenera"), Qt::LeftButton);
+    EXPECT_EQ(Game().GameState(), Playing);
     Answer = ConfirmAnswer::Yes;
-    QTest::mouseClick(Window->btnPlay, Qt::LeftButton);
-    EXPECT_EQ(Window->Game().GameState(), PuzzleView);
+    QTest::mouseClick(Find<ActionButton>("btnPlay"), Qt::LeftButton);
+    EXPECT_EQ(Game().GameState(), PuzzleView);
 }
 
 TEST_F(WindowTest, ErrorCheckingFlipsInEveryStateAndCarriesIntoNextGame) {
     Press(Qt::Key_F8);
-    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     EnterState(PuzzleView);
     Press(Qt::Key_F8);
     Press(Qt::Key_F8);
-    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     Press(Qt::Key_F5);
-    EXPECT_TRUE(Window->cbxControllo->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("cbxControllo")->isChecked());
     // During a game the menu's checking item follows the box.
     QStringList captions;
-    for (QAction* item : Window->popm1->actions())
+    for (QAction* item : Find<QMenu>("popm1")->actions())
         captions << item->text();
     EXPECT_TRUE(captions.contains("Disattiva controllo [F8]"));
     Press(Qt::Key_F8);
     captions.clear();
-    for (QAction* item : Window->popm1->actions())
+    for (QAction* item : Find<QMenu>("popm1")->actions())
         captions << item->text();
     EXPECT_TRUE(captions.contains("Controllo attivo [F8]"));
 }
 
 TEST_F(WindowTest, ClosingTheWindowFreesTheBoard) {
     EnterState(PuzzleView);
-    ASSERT_NE(Window->Game().Board(), nullptr);
+    ASSERT_NE(Game().Board(), nullptr);
     EXPECT_TRUE(Window->close());
     EXPECT_TRUE(Questions.isEmpty());
-    EXPECT_EQ(Window->Game().Board(), nullptr);
+    EXPECT_EQ(Game().Board(), nullptr);
 }
 
 TEST_F(WindowTest, ARefusedCloseKeepsTheWindowAndItsGame) {
@@ -192,9 +192,9 @@ TEST_F(WindowTest, ARefusedCloseKeepsTheWindowAndItsGame) {
     Answer = ConfirmAnswer::Cancel;
     EXPECT_FALSE(Window->close());
     EXPECT_TRUE(Window->isVisible());
-    EXPECT_EQ(Window->Game().GameState(), PlayingSolutionView);
+    EXPECT_EQ(Game().GameState(), PlayingSolutionView);
     Answer = ConfirmAnswer::Yes;
     EXPECT_TRUE(Window->close());
     EXPECT_EQ(Questions, QStringList(2, kAbandonQuestion));
-    EXPECT_EQ(Window->Game().Board(), nullptr);
+    EXPECT_EQ(Game().Board(), nullptr);
 }
