@@ -1,6 +1,6 @@
 #include "engine/tsd_board.h"
 
-#include "bank/ascii_case.h"
+#include "base/ascii_case.h"
 #include "engine/random_source.h"
 #include "engine/reorder_tables.h"
 

@@ -2,7 +2,7 @@
 // the completion test after every stored entry, and the notes with their undo and redo.
 #include "game/game_core.h"
 
-#include "bank/ascii_case.h"
+#include "base/ascii_case.h"
 #include "bank/seed_bank.h"
 #include "engine/random_source.h"
 #include "engine/symbol_alphabets.h"

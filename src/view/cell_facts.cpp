@@ -1,6 +1,6 @@
 #include "view/cell_facts.h"
 
-#include "bank/ascii_case.h"
+#include "base/ascii_case.h"
 #include "game/completion_check.h"
 #include "game/game_state.h"
 

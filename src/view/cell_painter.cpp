@@ -1,6 +1,6 @@
 #include "view/cell_painter.h"
 
-#include "bank/ascii_case.h"
+#include "base/ascii_case.h"
 #include "game/game_core.h"
 #include "view/cell_facts.h"
 
