@@ -52,8 +52,6 @@ public:
     bool BoxConflict(char symbol, std::int32_t row, std::int32_t column,
                      const CellGrid& grid) const;
 
-    std::int32_t GetBoxSize() const { return BoxSize; }
-
 private:
     bool ValidSize() const;
     std::int64_t SymbolCount() const;

@@ -8,6 +8,7 @@
 // The seed drives the events and the game's own random stream alike, so a printed seed
 // replays a failing run exactly, puzzles included.
 #include "desktop/desktop_services.h"
+#include "support/game_cells.h"
 #include "support/pinned_random_stream.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/radio_group.h"
@@ -268,8 +269,8 @@ protected:
     std::string brokenNotesRule() {
         const GameCore& game = window->Game();
         const int side = game.BoxSize() * game.BoxSize();
-        for (int r = 0; r < kNotesSide; ++r)
-            for (int c = 0; c < kNotesSide; ++c) {
+        for (int r = 0; r < kLargestSide; ++r)
+            for (int c = 0; c < kLargestSide; ++c) {
                 const CellNotes notes = game.NotesAt(r, c);
                 if (notes == 0)
                     continue;
@@ -281,11 +282,11 @@ protected:
         if (game.GameState() != Playing || !game.History().CanUndo())
             return "";
         const CellGrid grid = game.PlayGrid();
-        const NotesGrid notes = game.Notes();
+        const NotesGrid notes = NotesOf(game);
         const bool couldRedo = game.History().CanRedo();
         window->ActAnnulla->trigger();
         window->ActRipeti->trigger();
-        if (game.PlayGrid() != grid || game.Notes() != notes ||
+        if (game.PlayGrid() != grid || NotesOf(game) != notes ||
             game.History().CanRedo() != couldRedo)
             return "undo then redo changed the game";
         if (++checks % 499 != 0)
@@ -293,11 +294,11 @@ protected:
         int steps = 0;
         for (; game.History().CanUndo(); ++steps)
             window->ActAnnulla->trigger();
-        if (game.PlayGrid() != game.PuzzleGrid() || game.Notes() != NotesGrid{})
+        if (game.PlayGrid() != game.PuzzleGrid() || NotesOf(game) != NotesGrid{})
             return "undoing every step left more than the puzzle";
         for (int i = 0; i < steps; ++i)
             window->ActRipeti->trigger();
-        if (game.PlayGrid() != grid || game.Notes() != notes)
+        if (game.PlayGrid() != grid || NotesOf(game) != notes)
             return "redoing every step did not give the game back";
         return "";
     }
