@@ -29,7 +29,8 @@ void BM_PrintPuzzlePageToPdf(benchmark::State& state) {
     CellGrid solution = MakeCellGrid();
     board.ExportPuzzle(puzzle);
     board.ExportSolution(solution);
-    const GridView view{boxSize, 4, puzzle, puzzle, solution, &board, true, kSeparatorWidth};
+    const GridView view =
+        GridViewOf(GridContent{boxSize, 4, puzzle, puzzle, solution, &board, true});
     const GridPicture grid =
         ViewGridPicture(view, GridLayoutFor(boxSize, 8)->Cells(), GridCell{0, 0}, GridFont(8));
     const QImage watermark = MakeWatermarkImage();

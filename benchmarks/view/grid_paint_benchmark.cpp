@@ -38,7 +38,8 @@ void PaintInto(benchmark::State& state, int n, QSize size) {
     const Game game(n);
     const GridLayout layout = *GridLayoutFor(n, kMinGridFontPoints);
     const QFont font = GridFont(kMinGridFontPoints);
-    const GridView view{n, 4, game.play, game.puzzle, game.solution, &game.board, true, 3};
+    const GridView view =
+        GridViewOf(GridContent{n, 4, game.play, game.puzzle, game.solution, &game.board, true});
     QImage image(size, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
@@ -68,7 +69,8 @@ void BM_Repaint25x25CellByCell(benchmark::State& state) {
     const Game game(5);
     const GridLayout layout = *GridLayoutFor(5, kMinGridFontPoints);
     const QFont font = GridFont(kMinGridFontPoints);
-    const GridView view{5, 4, game.play, game.puzzle, game.solution, &game.board, true, 3};
+    const GridView view =
+        GridViewOf(GridContent{5, 4, game.play, game.puzzle, game.solution, &game.board, true});
     QImage image(QSize(582, 507), QImage::Format_RGB32);
     const QRect visible = image.rect();
     for (auto _ : state) {
@@ -110,10 +112,8 @@ void PaintWithNotes(benchmark::State& state, bool all, QSize visible) {
                         candidates &= ~NoteBit(static_cast<int>(alphabet.find(held)));
             notes[r][c] = all ? NoteBit(25) - 1 : candidates;
         }
-    GridView view{5, 4, game.play, game.puzzle, game.solution, &game.board, true, 3};
-    view.notes = &notes;
-    view.alphabet = alphabet;
-    view.highlight = alphabet[0];
+    const GridView view = GridViewOf(GridContent{5, 4, game.play, game.puzzle, game.solution,
+                                                 &game.board, true, &notes, alphabet, alphabet[0]});
     const QSize whole = GridExtent(layout.Cells());
     const QPoint scrolled((whole.width() - visible.width()) / 2,
                           (whole.height() - visible.height()) / 2);

@@ -1,6 +1,6 @@
 #include "bank/seed_bank.h"
 
-#include "bank/ascii_case.h"
+#include "base/ascii_case.h"
 
 #include <span>
 #include <string_view>

@@ -1,6 +1,7 @@
 #include "engine/tsd_board.h"
 
-#include "bank/ascii_case.h"
+#include "base/ascii_case.h"
+#include "engine/cell_peers.h"
 #include "engine/random_source.h"
 #include "engine/reorder_tables.h"
 
@@ -10,6 +11,11 @@
 namespace {
 
 constexpr const char* kEmptyMarkers = ".?- ";
+
+// Asks whether a cell of `grid` holds `symbol`.
+auto Holding(const CellGrid& grid, char symbol) {
+    return [&grid, symbol](int row, int column) { return grid[row][column] == symbol; };
+}
 
 TsdBoard::CellMatrix emptyCells() {
     TsdBoard::CellMatrix cells;
@@ -29,18 +35,6 @@ TsdBoard::TsdBoard(std::int32_t n, const std::string& alphabet, const std::strin
     if (ValidSize()) {
         Dimension = n * n;
         CellCount = Dimension * Dimension;
-
-        std::int32_t b = 0;
-        for (std::int32_t top = 0; top < Dimension; top += n)
-            for (std::int32_t left = 0; left < Dimension; left += n) {
-                BoxLeft[b] = left;
-                BoxTop[b] = top;
-                ++b;
-            }
-        // Boxes are numbered row by row, so the box of a cell follows from its position.
-        for (std::int32_t r = 0; r < Dimension; ++r)
-            for (std::int32_t c = 0; c < Dimension; ++c)
-                CellBox[r][c] = (r / n) * n + c / n;
     } else {
         // A size that does not fit the fixed grids: the board stays empty and failed.
         SetError("Internal error: TsdBoard. Dimensione:" + std::to_string(n) + ": non gestita !");
@@ -143,7 +137,7 @@ void TsdBoard::ExportSolution(CellGrid& grid) const {
 }
 
 bool TsdBoard::IsSymbol(char ch) const {
-    return SymbolAlphabet.find(AsciiUpper(ch)) != std::string::npos;
+    return SymbolNumberIn(SymbolAlphabet, ch) >= 0;
 }
 
 bool TsdBoard::InBounds(std::int32_t row, std::int32_t column) const {
@@ -195,8 +189,9 @@ TsdBoard::ReorderPerm TsdBoard::GetRandomGroupReorder() {
     return drawFrom(table, GetRandom(static_cast<std::uint32_t>(table.rowCount)));
 }
 
-void TsdBoard::GetRandomPermutation(std::int32_t count, std::array<std::int32_t, 25>& permutation) {
-    count = std::clamp(count, 0, 25);
+void TsdBoard::GetRandomPermutation(std::int32_t count,
+                                    std::array<std::int32_t, kLargestSide>& permutation) {
+    count = std::clamp(count, 0, kLargestSide);
     std::fill(permutation.begin(), permutation.begin() + count, -1);
     std::int32_t i = 0;
     while (i < count) {
@@ -289,7 +284,7 @@ void TsdBoard::reorderRowGroups(ReorderPerm perm) {
 }
 
 void TsdBoard::reorderSymbols() {
-    std::array<std::int32_t, 25> permutation{};
+    std::array<std::int32_t, kLargestSide> permutation{};
     GetRandomPermutation(Dimension, permutation);
     for (std::int32_t r = 0; r < Dimension; ++r)
         for (std::int32_t c = 0; c < Dimension; ++c) {
@@ -305,23 +300,17 @@ void TsdBoard::reorderSymbols() {
 
 // ---- Rule checks --------------------------------------------------------------------
 
-bool TsdBoard::SolutionCellPasses(std::int32_t r, std::int32_t c) {
+// A solution cell passes when no peer holds its value: each pair of cells is compared twice,
+// which gives the same answer as comparing it once and leaves the grid untouched.
+bool TsdBoard::SolutionCellPasses(std::int32_t r, std::int32_t c) const {
     const std::int32_t v = SolutionCells[r][c];
-    SolutionCells[r][c] = -2; // the scans below must not find the cell itself
-    bool passes = true;
-    for (std::int32_t i = 0; i < c && passes; ++i)
-        passes = SolutionCells[r][i] != v;
-    for (std::int32_t i = 0; i < r && passes; ++i)
-        passes = SolutionCells[i][c] != v;
-    const std::int32_t b = CellBox[r][c];
-    for (std::int32_t i = BoxTop[b]; i < BoxTop[b] + BoxSize && passes; ++i)
-        for (std::int32_t j = BoxLeft[b]; j < BoxLeft[b] + BoxSize && passes; ++j)
-            passes = SolutionCells[i][j] != v;
-    SolutionCells[r][c] = v;
-    return passes;
+    const auto holdsIt = [&](int i, int j) { return SolutionCells[i][j] == v; };
+    return !AnyPeerIn(PeerUnit::Row, BoxSize, r, c, holdsIt) &&
+           !AnyPeerIn(PeerUnit::Column, BoxSize, r, c, holdsIt) &&
+           !AnyPeerIn(PeerUnit::Box, BoxSize, r, c, holdsIt);
 }
 
-bool TsdBoard::CheckSolution() {
+bool TsdBoard::CheckSolution() const {
     for (std::int32_t r = 0; r < Dimension; ++r)
         for (std::int32_t c = 0; c < Dimension; ++c)
             if (!SolutionCellPasses(r, c))
@@ -331,32 +320,18 @@ bool TsdBoard::CheckSolution() {
 
 bool TsdBoard::RowConflict(char symbol, std::int32_t row, std::int32_t column,
                            const CellGrid& grid) const {
-    if (!InBounds(row, column))
-        return false;
-    for (std::int32_t i = 0; i < Dimension; ++i)
-        if (i != column && grid[row][i] == symbol)
-            return true;
-    return false;
+    return InBounds(row, column) &&
+           AnyPeerIn(PeerUnit::Row, BoxSize, row, column, Holding(grid, symbol));
 }
 
 bool TsdBoard::ColumnConflict(char symbol, std::int32_t row, std::int32_t column,
                               const CellGrid& grid) const {
-    if (!InBounds(row, column))
-        return false;
-    for (std::int32_t i = 0; i < Dimension; ++i)
-        if (i != row && grid[i][column] == symbol)
-            return true;
-    return false;
+    return InBounds(row, column) &&
+           AnyPeerIn(PeerUnit::Column, BoxSize, row, column, Holding(grid, symbol));
 }
 
 bool TsdBoard::BoxConflict(char symbol, std::int32_t row, std::int32_t column,
                            const CellGrid& grid) const {
-    if (!InBounds(row, column))
-        return false;
-    const std::int32_t b = CellBox[row][column];
-    for (std::int32_t i = BoxTop[b]; i < BoxTop[b] + BoxSize; ++i)
-        for (std::int32_t j = BoxLeft[b]; j < BoxLeft[b] + BoxSize; ++j)
-            if ((i != row || j != column) && grid[i][j] == symbol)
-                return true;
-    return false;
+    return InBounds(row, column) &&
+           AnyPeerIn(PeerUnit::Box, BoxSize, row, column, Holding(grid, symbol));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/cell_grid.h"
+#include "engine/symbol_alphabets.h"
 
 #include <array>
 #include <cstdint>
@@ -16,9 +17,8 @@ class TsdBoard {
 public:
     // The board's cells fit the same fixed stride as the window's grids.
     using CellMatrix = std::array<std::array<std::int32_t, kGridStride>, kGridStride>;
-    using BoxTable = std::array<std::int32_t, kGridStride>;
     // A drawn permutation of 0..n-1 in its first n entries.
-    using ReorderPerm = std::array<std::int32_t, 5>;
+    using ReorderPerm = std::array<std::int32_t, kLargestBoxSize>;
 
     // Note the argument order: the alphabet comes first here and last in LoadPuzzle.
     TsdBoard(std::int32_t n, const std::string& alphabet, const std::string& puzzleText,
@@ -42,7 +42,7 @@ public:
     void Genera();
 
     // True when the solution grid holds no value twice in a row, column or box.
-    bool CheckSolution();
+    bool CheckSolution() const;
 
     // Whether `symbol` occurs elsewhere in the row / column / box of (row, column) of `grid`.
     bool RowConflict(char symbol, std::int32_t row, std::int32_t column,
@@ -51,12 +51,6 @@ public:
                         const CellGrid& grid) const;
     bool BoxConflict(char symbol, std::int32_t row, std::int32_t column,
                      const CellGrid& grid) const;
-
-    // The permutation draws of Genera, public so that their tables can be checked.
-    ReorderPerm GetRandomReorder();
-    ReorderPerm GetRandomGroupReorder();
-
-    std::int32_t GetBoxSize() const { return BoxSize; }
 
 private:
     bool ValidSize() const;
@@ -68,12 +62,16 @@ private:
     char SymbolChar(std::int32_t value) const;
     void ExportCells(const CellMatrix& cells, CellGrid& grid) const;
     bool InBounds(std::int32_t row, std::int32_t column) const;
-    bool SolutionCellPasses(std::int32_t row, std::int32_t column);
+    bool SolutionCellPasses(std::int32_t row, std::int32_t column) const;
 
     void InitRandom();
     std::uint32_t GetRandom(std::uint32_t range);
     std::int32_t GetRandomIndex();
-    void GetRandomPermutation(std::int32_t count, std::array<std::int32_t, 25>& permutation);
+    // The permutation draws of Genera.
+    ReorderPerm GetRandomReorder();
+    ReorderPerm GetRandomGroupReorder();
+    void GetRandomPermutation(std::int32_t count,
+                              std::array<std::int32_t, kLargestSide>& permutation);
 
     void SnapshotCells(CellMatrix& puzzle, CellMatrix& solution) const;
     void reorderColsOfGroup(std::int32_t group, ReorderPerm perm);
@@ -88,10 +86,7 @@ private:
     std::int32_t Dimension = 0;
     CellMatrix PuzzleCells;
     CellMatrix SolutionCells;
-    BoxTable BoxLeft{};
-    BoxTable BoxTop{};
     std::int32_t CellCount = 0;
-    CellMatrix CellBox{};
     std::string SymbolAlphabet;
     std::string PuzzleText;
     std::string SolutionText;

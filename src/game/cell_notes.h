@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/symbol_alphabets.h"
+
 #include <array>
 #include <cstdint>
 
@@ -7,9 +9,8 @@
 // symbols at most, so 32 bits hold every size.
 using CellNotes = std::uint32_t;
 
-// The largest side a game has (25x25); notes are kept for its cells, addressed [row][column].
-inline constexpr int kNotesSide = 25;
-using NotesGrid = std::array<std::array<CellNotes, kNotesSide>, kNotesSide>;
+// Notes are kept for the cells of the largest grid, addressed [row][column].
+using NotesGrid = std::array<std::array<CellNotes, kLargestSide>, kLargestSide>;
 
 inline constexpr CellNotes NoteBit(int symbolIndex) {
     return CellNotes{1} << symbolIndex;

@@ -1,18 +1,6 @@
 #include "game/elapsed_time.h"
 
-#include <cmath>
-
-namespace {
-
-constexpr std::int64_t kMsPerDay = 86'400'000;
-
-} // namespace
-
-double DateTimeToDays(const QDateTime& moment) {
-    static const QDate epoch(1899, 12, 30);
-    const double days = static_cast<double>(epoch.daysTo(moment.date()));
-    return days + moment.time().msecsSinceStartOfDay() / static_cast<double>(kMsPerDay);
-}
+#include <cstdlib>
 
 ElapsedTime ComputeElapsedTime(const QDateTime& now, const QDateTime& start) {
     // One truncated count of seconds gives all three parts, so they always agree; truncating
@@ -26,12 +14,6 @@ ElapsedTime ComputeElapsedTime(const QDateTime& now, const QDateTime& start) {
 }
 
 ClockOffset ClockOffsetFor(const QDateTime& start) {
-    // From the start as the game records it: milliseconds since midnight, rounded as the
-    // recorded times carry no finer precision.
-    const double days = DateTimeToDays(start);
-    const double fraction = days - std::floor(days);
-    const std::int64_t ms = std::llround(fraction * static_cast<double>(kMsPerDay)) % kMsPerDay;
-    const std::int64_t seconds = ms / 1000;
-    return ClockOffset{-static_cast<int>(seconds / 3600), -static_cast<int>(seconds / 60 % 60),
-                       -static_cast<int>(seconds % 60), start.offsetFromUtc()};
+    const QTime time = start.time();
+    return ClockOffset{-time.hour(), -time.minute(), -time.second(), start.offsetFromUtc()};
 }

@@ -3,10 +3,6 @@
 #include <QDateTime>
 #include <cstdint>
 
-// Date-times are local times as days since 30 December 1899, the time of day being the
-// fraction, as the game records the start of a game.
-double DateTimeToDays(const QDateTime& moment);
-
 // Time taken by a game, in whole units; hours keep counting past 24.
 struct ElapsedTime {
     std::int64_t hours = 0;

@@ -2,13 +2,13 @@
 // the completion test after every stored entry, and the notes with their undo and redo.
 #include "game/game_core.h"
 
-#include "bank/ascii_case.h"
 #include "bank/seed_bank.h"
 #include "engine/random_source.h"
 #include "engine/symbol_alphabets.h"
 #include "game/completion_check.h"
 #include "game/elapsed_time.h"
 #include "game/game_texts.h"
+#include "game/note_steps.h"
 
 namespace {
 
@@ -19,36 +19,11 @@ char LevelLetter(int levelIndex) {
     return levelIndex >= 0 && levelIndex <= 2 ? kLevels[levelIndex] : 'E';
 }
 
-std::uint16_t CellIndex(int row, int column) {
-    return static_cast<std::uint16_t>(row * kNotesSide + column);
-}
-
-// Calls visit(row, column) once for every other cell of the row, column and box of a cell.
-template <typename Visit> void ForEachPeer(int boxSize, int row, int column, Visit visit) {
-    const int side = boxSize * boxSize;
-    for (int i = 0; i < side; ++i) {
-        if (i != column)
-            visit(row, i);
-        if (i != row)
-            visit(i, column);
-    }
-    const int top = row - row % boxSize;
-    const int left = column - column % boxSize;
-    for (int r = top; r < top + boxSize; ++r)
-        for (int c = left; c < left + boxSize; ++c)
-            if (r != row && c != column)
-                visit(r, c);
-}
-
 } // namespace
 
 GameCore::GameCore(GameHost& host, QObject* parent) : QObject(parent), host_(host) {}
 
 GameCore::~GameCore() = default;
-
-double GameCore::PlayStartTime() const {
-    return DateTimeToDays(playStart_);
-}
 
 bool GameCore::Available(GameCommand command) const {
     switch (command) {
@@ -145,11 +120,9 @@ bool GameCore::HasPuzzle() const {
 
 void GameCore::Start() {
     SeedRandom();
-    boxSize_ = 3;
+    boxSize_ = kSmallestBoxSize;
     board_.reset();
     gridPrepared_ = false;
-    for (int n = 3; n <= 5; ++n)
-        symbolAlphabets_[n] = std::string(SymbolAlphabetFor(n));
     EnterState(NoPuzzle);
 }
 
@@ -183,11 +156,11 @@ GameCore::GenerateOutcome GameCore::Generate(int sizeIndex, int levelIndex) {
 }
 
 bool GameCore::GeneratePuzzle(int sizeIndex, int levelIndex) {
-    if (sizeIndex < 0 || sizeIndex > 2) {
+    if (sizeIndex < 0 || sizeIndex > kLargestBoxSize - kSmallestBoxSize) {
         host_.ShowMessage(SizeIndexMessage(sizeIndex));
         return false;
     }
-    const std::int32_t n = 3 + sizeIndex;
+    const std::int32_t n = kSmallestBoxSize + sizeIndex;
     if (!gridPrepared_ || n != boxSize_)
         ClearGridFor(n);
 
@@ -207,9 +180,9 @@ bool GameCore::GeneratePuzzle(int sizeIndex, int levelIndex) {
     }
 
     if (board_ && n == boxSize_)
-        board_->LoadPuzzle(puzzle, solution, symbolAlphabets_[n]);
+        board_->LoadPuzzle(puzzle, solution, SymbolAlphabetFor(n));
     else
-        board_ = std::make_unique<TsdBoard>(n, symbolAlphabets_[n], puzzle, solution);
+        board_ = std::make_unique<TsdBoard>(n, SymbolAlphabetFor(n), puzzle, solution);
     boxSize_ = n;
 
     bool ok = !board_->HasError();
@@ -355,18 +328,9 @@ void GameCore::Hint(int row, int column) {
 }
 
 void GameCore::StoreEntry(int row, int column, char value) {
-    const int index = value == ' ' ? -1 : SymbolIndex(value);
-    // A symbol takes the place of the cell's notes.
-    MoveStep step{{CellIndex(row, column), playGrid_[row][column], value,
-                   index >= 0 ? notes_[row][column] : 0}};
-    // A repeat is a mistake: the notes around it stay for when it is put right.
-    if (index >= 0 && !IsRepeated(*board_, value, row, column, playGrid_)) {
-        const CellNotes bit = NoteBit(index);
-        ForEachPeer(boxSize_, row, column, [&](int r, int c) {
-            if (notes_[r][c] & bit)
-                step.push_back({CellIndex(r, c), playGrid_[r][c], playGrid_[r][c], bit});
-        });
-    }
+    const int symbol = SymbolIndex(value);
+    MoveStep step = EntryStep(playGrid_, notes_, boxSize_, row, column, value, symbol,
+                              symbol >= 0 && IsRepeated(*board_, value, row, column, playGrid_));
     if (step.size() == 1 && step[0].oldValue == value && step[0].notesFlip == 0) {
         // The same symbol again changes nothing to take back, but is still an entry.
         emit playGridChanged(row, column);
@@ -377,14 +341,13 @@ void GameCore::StoreEntry(int row, int column, char value) {
 }
 
 CellNotes GameCore::NotesAt(int row, int column) const {
-    if (row < 0 || column < 0 || row >= kNotesSide || column >= kNotesSide)
+    if (row < 0 || column < 0 || row >= kLargestSide || column >= kLargestSide)
         return 0;
     return notes_[row][column];
 }
 
 int GameCore::SymbolIndex(char symbol) const {
-    const std::size_t at = SymbolAlphabet().find(AsciiUpper(symbol));
-    return at == std::string::npos || symbol == ' ' ? -1 : static_cast<int>(at);
+    return SymbolNumberIn(SymbolAlphabet(), symbol);
 }
 
 void GameCore::ToggleNote(char symbol, int row, int column) {
@@ -392,44 +355,19 @@ void GameCore::ToggleNote(char symbol, int row, int column) {
     if (gameState_ != Playing || index < 0 || !IsOpenCell(row, column) ||
         playGrid_[row][column] != ' ')
         return;
-    MakeStep({{CellIndex(row, column), ' ', ' ', NoteBit(index)}});
+    MakeStep(NoteStep(row, column, index));
 }
 
 void GameCore::ClearNotes(int row, int column) {
     if (gameState_ != Playing || !IsOpenCell(row, column) || notes_[row][column] == 0)
         return;
-    const char value = playGrid_[row][column];
-    MakeStep({{CellIndex(row, column), value, value, notes_[row][column]}});
+    MakeStep(ClearNotesStep(playGrid_, notes_, row, column));
 }
 
 void GameCore::FillCandidates() {
     if (gameState_ != Playing || !board_)
         return;
-    const int n = boxSize_;
-    const int side = n * n;
-    // What each row, column and box holds, once, rather than a look along each per cell.
-    std::array<CellNotes, kNotesSide> rows{};
-    std::array<CellNotes, kNotesSide> columns{};
-    std::array<CellNotes, kNotesSide> boxes{};
-    for (int r = 0; r < side; ++r)
-        for (int c = 0; c < side; ++c) {
-            const int index = SymbolIndex(playGrid_[r][c]);
-            if (index < 0)
-                continue;
-            rows[r] |= NoteBit(index);
-            columns[c] |= NoteBit(index);
-            boxes[r / n * n + c / n] |= NoteBit(index);
-        }
-    const CellNotes all = NoteBit(side) - 1;
-    MoveStep step;
-    for (int r = 0; r < side; ++r)
-        for (int c = 0; c < side; ++c) {
-            if (puzzleGrid_[r][c] != ' ' || playGrid_[r][c] != ' ')
-                continue;
-            const CellNotes candidates = all & ~(rows[r] | columns[c] | boxes[r / n * n + c / n]);
-            if (const CellNotes flip = notes_[r][c] ^ candidates)
-                step.push_back({CellIndex(r, c), ' ', ' ', flip});
-        }
+    MoveStep step = CandidatesStep(playGrid_, puzzleGrid_, notes_, boxSize_, SymbolAlphabet());
     if (!step.empty())
         MakeStep(std::move(step));
 }
@@ -455,14 +393,14 @@ void GameCore::MakeStep(MoveStep step) {
 void GameCore::ApplyStep(const MoveStep& step, bool forward) {
     bool entry = false;
     for (const CellChange& change : step) {
-        const int r = change.cell / kNotesSide;
-        const int c = change.cell % kNotesSide;
+        const int r = RowOf(change.cell);
+        const int c = ColumnOf(change.cell);
         playGrid_[r][c] = forward ? change.newValue : change.oldValue;
         notes_[r][c] ^= change.notesFlip;
         entry = entry || change.oldValue != change.newValue;
     }
     const CellChange& first = step.front();
-    emit playGridChanged(first.cell / kNotesSide, first.cell % kNotesSide);
+    emit playGridChanged(RowOf(first.cell), ColumnOf(first.cell));
     AnnounceAvailability();
     if (entry)
         CheckCompletion();
@@ -473,4 +411,17 @@ void GameCore::CheckCompletion() {
     if (!board_ || !IsGridSolved(*board_, playGrid_))
         return;
     host_.ShowMessage(CongratulationText(ComputeElapsedTime(host_.Now(), playStart_)));
+}
+
+// ---- What the grid shows ------------------------------------------------------------
+
+ShownCell GameCore::CellShown(int row, int column, char highlight) const {
+    const GridContent content{boxSize_,     gameState_, playGrid_, puzzleGrid_,      solutionGrid_,
+                              board_.get(), checking_,  &notes_,   SymbolAlphabet(), highlight};
+    return ::CellShown(content, row, column);
+}
+
+char GameCore::HighlightedSymbol(int row, int column) const {
+    const bool inGrid = row >= 0 && column >= 0 && row < kGridStride && column < kGridStride;
+    return highlighting_ && inGrid ? playGrid_[row][column] : ' ';
 }

@@ -8,10 +8,10 @@
 #include "game/game_state.h"
 #include "game/grid_key.h"
 #include "game/move_history.h"
+#include "game/shown_cell.h"
 
 #include <QDateTime>
 #include <QObject>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,19 +31,17 @@ public:
     const TsdBoard* Board() const { return board_.get(); }
     std::int32_t BoxSize() const { return boxSize_; }
     // The symbols of the current box size, in their order.
-    const std::string& SymbolAlphabet() const { return symbolAlphabets_[boxSize_]; }
+    const std::string& SymbolAlphabet() const { return SymbolAlphabetFor(boxSize_); }
     const CellGrid& PlayGrid() const { return playGrid_; }
     const CellGrid& PuzzleGrid() const { return puzzleGrid_; }
     const CellGrid& SolutionGrid() const { return solutionGrid_; }
     std::uint8_t GameState() const { return gameState_; }
-    // The start of the running game, as days since 30 December 1899 with the time of day as
-    // the fraction, and as the moment itself, with its zone, for real elapsed time.
-    double PlayStartTime() const;
-    const QDateTime& PlayStart() const { return playStart_; }
+    // The start of the running game, with its zone: the clock and the congratulation both
+    // count from it.
+    const QDateTime& PlayStartTime() const { return playStart_; }
     bool Checking() const { return checking_; }       // repeated symbols are marked during a game
     bool TimerHidden() const { return timerHidden_; } // the clock is hidden during a game
-    // The player's notes, for the open blank cells of a game; none outside a game.
-    const NotesGrid& Notes() const { return notes_; }
+    // The player's notes in a cell: only open blank cells of a game have any.
     CellNotes NotesAt(int row, int column) const;
     bool PencilMode() const { return pencilMode_; }     // symbol keys toggle notes
     bool Highlighting() const { return highlighting_; } // equal symbols are tinted
@@ -51,6 +49,12 @@ public:
     const MoveHistory& History() const { return history_; }
     // A symbol's place in the alphabet of the current size (letters in either case), or -1.
     int SymbolIndex(char symbol) const;
+
+    // What the grid shows, cell by cell, with `highlight` as the highlighted symbol.
+    ShownCell CellShown(int row, int column, char highlight = ' ') const;
+    // The symbol highlighted while cell (row, column) is selected: the one the player's grid
+    // holds there while highlighting is on, a blank otherwise.
+    char HighlightedSymbol(int row, int column) const;
 
     // Whether a command can run now: undo and redo only while there is a step to take back or
     // to do again.
@@ -154,8 +158,7 @@ private:
 
     GameHost& host_;
     std::unique_ptr<TsdBoard> board_;
-    std::int32_t boxSize_ = 3;
-    std::array<std::string, 6> symbolAlphabets_; // indexed by box size 3, 4, 5
+    std::int32_t boxSize_ = kSmallestBoxSize;
     CellGrid playGrid_ = MakeCellGrid();
     CellGrid puzzleGrid_ = MakeCellGrid();
     CellGrid solutionGrid_ = MakeCellGrid();

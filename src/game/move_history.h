@@ -9,7 +9,7 @@
 // One cell touched by a step: its entry before and after, and the notes that flipped (the
 // same mask takes the notes back and forth).
 struct CellChange {
-    std::uint16_t cell = 0; // row * kNotesSide + column
+    std::uint16_t cell = 0; // row * kLargestSide + column
     char oldValue = ' ';
     char newValue = ' ';
     CellNotes notesFlip = 0;

@@ -26,9 +26,9 @@ GridPicture BookletGridPicture(const BookletPuzzle& puzzle, int boxSize, bool so
         return picture;
     picture.size = GridExtent(geometry);
     picture.paint = [&puzzle, boxSize, solution, geometry](QPainter& painter) {
-        const GridView view{boxSize,         solution ? SolutionView : PuzzleView,
-                            puzzle.puzzle,   puzzle.puzzle,
-                            puzzle.solution, nullptr};
+        const GridView view =
+            GridViewOf(GridContent{boxSize, solution ? SolutionView : PuzzleView, puzzle.puzzle,
+                                   puzzle.puzzle, puzzle.solution});
         PaintGrid(painter, view, geometry, std::nullopt, GridFont(kMaxGridFontPoints));
     };
     return picture;

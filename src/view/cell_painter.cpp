@@ -1,19 +1,21 @@
 #include "view/cell_painter.h"
 
-#include "bank/ascii_case.h"
 #include "game/game_core.h"
-#include "view/cell_facts.h"
+#include "game/game_state.h"
 
 #include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 
-GridView GridViewOf(const GameCore& game) {
-    GridView view{game.BoxSize(),      game.GameState(), game.PlayGrid(), game.PuzzleGrid(),
-                  game.SolutionGrid(), game.Board(),     game.Checking()};
-    view.notes = &game.Notes();
-    view.alphabet = game.SymbolAlphabet();
-    return view;
+GridView GridViewOf(const GridContent& content) {
+    return {content.boxSize, content.gameState == Playing, content.alphabet, kSeparatorWidth,
+            [content](int row, int column) { return CellShown(content, row, column); }};
+}
+
+GridView GridViewOf(const GameCore& game, char highlight) {
+    return {
+        game.BoxSize(), game.GameState() == Playing, game.SymbolAlphabet(), kSeparatorWidth,
+        [&game, highlight](int row, int column) { return game.CellShown(row, column, highlight); }};
 }
 
 namespace {
@@ -196,19 +198,17 @@ const CellFonts::NoteFace& NoteFaceFor(const CellFonts& fonts, const GridView& v
 
 // Each symbol in its own place, so a note never moves when others come or go: its ink centred
 // across the place, the ink of all symbols together centred down it, on one baseline a row.
-void DrawNotes(QPainter& painter, const GridView& view, CellNotes notes, const QRect& rect,
+void DrawNotes(QPainter& painter, const GridView& view, const ShownCell& cell, const QRect& rect,
                const CellFonts& fonts) {
     const bool stamped = StampsFit(painter);
     const CellFonts::NoteFace& face = NoteFaceFor(fonts, view, rect, stamped);
     const QRect area = NotesArea(rect);
     const int n = view.boxSize;
-    const int highlighted = static_cast<int>(view.alphabet.find(AsciiUpper(view.highlight)));
-    const bool anyStrong = view.highlight != ' ' && highlighted >= 0;
     const int inkHeight = face.inkBottom - face.inkTop + 1;
     for (int i = 0; i < static_cast<int>(view.alphabet.size()); ++i) {
-        if (!(notes & NoteBit(i)))
+        if (!(cell.notes & NoteBit(i)))
             continue;
-        const bool strong = anyStrong && i == highlighted;
+        const bool strong = cell.strongNotes & NoteBit(i);
         const QRect place = NotePlace(area, n, i);
         const int penX = place.x() + (place.width() - face.inkWidth[i]) / 2 - face.inkLeft[i];
         const int baseline = place.y() + (place.height() - inkHeight) / 2 - face.inkTop;
@@ -239,21 +239,22 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
     const int bottom = rect.y() + rect.height();
 
     painter.save();
-    const bool tinted = ShowsHighlight(view, row, column);
+    const ShownCell cell = view.cellAt(row, column);
+    const bool tinted = cell.highlighted;
     painter.fillRect(rect, tinted ? kHighlightColour : QColor(Qt::white));
 
-    const bool given = IsGivenCell(view, row, column);
+    const bool given = cell.given;
     const QFontMetrics& metrics = given ? fonts.givenMetrics : fonts.entryMetrics;
-    const bool playing = view.gameState == Playing;
-    const CellNotes notes = ShownNotes(view, row, column);
+    const bool playing = view.playing;
+    const CellNotes notes = cell.notes;
     if (notes) {
         // Ringed, the selection would run through the notes.
         if (focused && playing)
             painter.fillRect(rect, kSelectedNotesColour);
-        DrawNotes(painter, view, notes, rect, fonts);
+        DrawNotes(painter, view, cell, rect, fonts);
     }
 
-    const char symbol = ShownSymbol(view, row, column);
+    const char symbol = cell.symbol;
     if (symbol != ' ') {
         const QString text{QLatin1Char(symbol)};
         painter.setFont(given ? fonts.given : fonts.entry);
@@ -275,7 +276,7 @@ void DrawGridCell(QPainter& painter, const GridView& view, int row, int column, 
         // Bounding box (L+2, T+2)-(R-2, B-2), its right and bottom edges exclusive.
         painter.drawEllipse(QRect(left + 2, top + 2, right - left - 5, bottom - top - 5));
     }
-    if (ShowsRepeat(view, row, column)) {
+    if (cell.repeat) {
         painter.setPen(QPen(kMarkColour, 1));
         painter.drawLine(right - 5, top + 5, left + 5, bottom - 5);
     }

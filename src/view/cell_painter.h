@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/cell_grid.h"
-#include "engine/tsd_board.h"
 #include "game/cell_notes.h"
+#include "game/shown_cell.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,7 +11,7 @@
 #include <QSize>
 #include <QStaticText>
 #include <array>
-#include <cstdint>
+#include <functional>
 #include <string_view>
 
 class GameCore;
@@ -21,26 +20,20 @@ class QPainter;
 // The pen width of the heavy lines between boxes, the same for every size.
 inline constexpr int kSeparatorWidth = 3;
 
-// The game data that decides how a cell looks, as the game holds it at paint time.
+// The grid as it is drawn: its shape, and what each cell shows, asked of the game.
 struct GridView {
-    int boxSize = 3;
-    std::uint8_t gameState = 0;
-    const CellGrid& playGrid;
-    const CellGrid& puzzleGrid;
-    const CellGrid& solutionGrid;
-    const TsdBoard* board = nullptr; // conflicts are marked only when there is one
-    bool checking = false;           // repeated symbols are marked
-    int separatorWidth = kSeparatorWidth;
-    // The player's notes, drawn in the open blank cells during a game; none drawn without.
-    const NotesGrid* notes = nullptr;
+    int boxSize = kSmallestBoxSize;
+    bool playing = false;           // a game is on view: the selection is marked
     std::string_view alphabet = {}; // the symbols of the size, in the notes' order
-    // The symbol whose cells are tinted and whose notes are drawn stronger; a blank for none.
-    // The screen sets it; the printed page leaves it off.
-    char highlight = ' ';
+    int separatorWidth = kSeparatorWidth;
+    std::function<ShownCell(int row, int column)> cellAt;
 };
 
-// The view of the game as it is now. It refers to the game's grids: paint while they live.
-GridView GridViewOf(const GameCore& game);
+// The view of some content, or of the game as it is now, with `highlight` as the highlighted
+// symbol (the screen asks the game for it; the printed page leaves it off). They refer to the
+// grids: paint while they live.
+GridView GridViewOf(const GridContent& content);
+GridView GridViewOf(const GameCore& game, char highlight = ' ');
 
 // Colours of the grid.
 inline const QColor kGivenColour{0, 0, 255};
@@ -73,14 +66,14 @@ struct CellFonts {
         int inkTop = 0;    // above the baseline, negative
         int inkBottom = 0; // the lowest row of ink, from the baseline
         int ascent = 0;
-        std::array<int, kNotesSide> inkLeft{};  // of each symbol from its pen position
-        std::array<int, kNotesSide> inkWidth{}; // in alphabet order
+        std::array<int, kLargestSide> inkLeft{};  // of each symbol from its pen position
+        std::array<int, kLargestSide> inkWidth{}; // in alphabet order
         // Each symbol laid out once, in both faces, for a page or a scaled screen;
-        std::array<QStaticText, kNotesSide> plainTexts;
-        std::array<QStaticText, kNotesSide> strongTexts;
+        std::array<QStaticText, kLargestSide> plainTexts;
+        std::array<QStaticText, kLargestSide> strongTexts;
         // or drawn once, in their inks, for painting pixel for pixel.
-        std::array<QImage, kNotesSide> plainStamps;
-        std::array<QImage, kNotesSide> strongStamps;
+        std::array<QImage, kLargestSide> plainStamps;
+        std::array<QImage, kLargestSide> strongStamps;
     };
     mutable NoteFace notes;
 };

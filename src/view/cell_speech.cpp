@@ -1,13 +1,12 @@
 #include "view/cell_speech.h"
 
-#include "view/cell_facts.h"
-
 QString CellSpeech(const GridView& view, int row, int column) {
     QString text = QStringLiteral("riga %1, colonna %2, ").arg(row + 1).arg(column + 1);
-    const char symbol = ShownSymbol(view, row, column);
+    const ShownCell cell = view.cellAt(row, column);
+    const char symbol = cell.symbol;
     if (symbol == ' ') {
         text += QStringLiteral("vuota");
-        if (const CellNotes notes = ShownNotes(view, row, column)) {
+        if (const CellNotes notes = cell.notes) {
             text += QStringLiteral(", note");
             for (std::size_t i = 0; i < view.alphabet.size(); ++i)
                 if (notes & NoteBit(static_cast<int>(i)))
@@ -16,9 +15,9 @@ QString CellSpeech(const GridView& view, int row, int column) {
         return text;
     }
     text += QLatin1Char(symbol);
-    if (IsGivenCell(view, row, column))
+    if (cell.given)
         text += QStringLiteral(", iniziale");
-    if (ShowsRepeat(view, row, column))
+    if (cell.repeat)
         text += QStringLiteral(", ripetuto");
     return text;
 }

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// What a screen reader says for cell (column, row), counted from 1 for the player:
+// What a screen reader says for cell (row, column), counted from 1 for the player:
 // "riga 3, colonna 5, 7, iniziale", "riga 3, colonna 6, vuota", "riga 3, colonna 6, 7, ripetuto",
 // "riga 2, colonna 3, vuota, note 1 4 7". Commas only: readers spell out colons and brackets.
 // It says what the painter shows: the state's grid, givens as such, repeats only where the red

@@ -11,7 +11,6 @@
 #include "toolkit/key_preview.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/segment_clock.h"
-#include "view/cell_facts.h"
 #include "view/cell_input.h"
 #include "view/cell_painter.h"
 #include "view/function_keys.h"
@@ -174,7 +173,7 @@ void TfrmSudoku::ApplyGameState() {
     if (Core.GameOnView()) {
         Ui.pnlGameOn->show();
         // The readout reads 00:00:00 at the game's start and counts the time since.
-        const ClockOffset offset = ClockOffsetFor(Core.PlayStart());
+        const ClockOffset offset = ClockOffsetFor(Core.PlayStartTime());
         Ui.Clock1->setTimeOffset(0, offset.hours, offset.minutes, offset.seconds,
                                  offset.utcOffsetSeconds);
         // Shows the clock afresh, repaints the grid and gives it the focus.
@@ -275,9 +274,9 @@ bool TfrmSudoku::FormKeyDown(QKeyEvent& key) {
 void TfrmSudoku::FormShow() {
     Ui.sg1->hide();
     Ui.ActPrint->setEnabled(false);
-    FitWindowToBoxSize(3);
     Ui.cbgLivello->setItemIndex(0);
     Core.Start();
+    FitWindowToBoxSize(Core.BoxSize());
 }
 
 void TfrmSudoku::FormClose() {
@@ -330,10 +329,9 @@ void TfrmSudoku::ActHelpExecute() {
 // ---- The grid: drawing, keys, mouse, its menu and the hint ----
 
 void TfrmSudoku::sg1DrawCell(QPainter& painter, std::optional<GridCell> focused) {
-    GridView view = GridViewOf(Core);
     // The tint is the screen's: the printed page never shows it.
-    if (Core.Highlighting())
-        view.highlight = Core.PlayGrid()[Ui.sg1->currentRow()][Ui.sg1->currentColumn()];
+    const GridView view =
+        GridViewOf(Core, Core.HighlightedSymbol(Ui.sg1->currentRow(), Ui.sg1->currentColumn()));
     // The grid has already set the painter to its own font.
     PaintGrid(painter, view, Ui.sg1->cellGeometry(), focused, painter.font());
 }
@@ -373,7 +371,7 @@ void TfrmSudoku::BuildGridMenu(std::uint8_t state) {
         const auto notes =
             NotesMenuItems(alphabet, Core.NotesAt(Ui.sg1->currentRow(), Ui.sg1->currentColumn()));
         items.insert(items.end(), notes.begin(), notes.end());
-        if (IsGivenCell(GridViewOf(Core), Ui.sg1->currentRow(), Ui.sg1->currentColumn()))
+        if (Core.CellShown(Ui.sg1->currentRow(), Ui.sg1->currentColumn()).given)
             DisableCellEntries(items);
     }
     FillGridMenu(*Ui.popm1, items, handlers);

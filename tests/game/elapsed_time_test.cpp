@@ -11,10 +11,6 @@ QDateTime Moment(int year, int month, int day, int hour, int minute, int second,
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms));
 }
 
-double Days(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
-    return DateTimeToDays(Moment(year, month, day, hour, minute, second, ms));
-}
-
 // A game start well inside a day, and the time `seconds` later.
 const QDateTime kStart = Moment(2024, 3, 14, 9, 15, 20, 250);
 
@@ -90,14 +86,6 @@ TEST(ElapsedTime, IsRealTimeAcrossMidnightAndTheChangesOfTheLocalClocks) {
         EXPECT_EQ(e.minutes, c.minutes);
         EXPECT_EQ(e.seconds, c.seconds);
     }
-}
-
-TEST(DateTimeToDays, MatchesTheDayScale) {
-    EXPECT_DOUBLE_EQ(Days(1899, 12, 30, 0, 0, 0), 0.0);
-    EXPECT_DOUBLE_EQ(Days(1900, 1, 1, 12, 0, 0), 2.5);
-    // 2000-03-01 crosses the leap day of a year divisible by 400.
-    EXPECT_DOUBLE_EQ(Days(2000, 3, 1, 0, 0, 0) - Days(2000, 2, 28, 0, 0, 0), 2.0);
-    EXPECT_DOUBLE_EQ(Days(1900, 3, 1, 0, 0, 0) - Days(1900, 2, 28, 0, 0, 0), 1.0);
 }
 
 TEST(CongratulationText, ThreeLinesExactly) {

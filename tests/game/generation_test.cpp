@@ -42,7 +42,7 @@ TEST_F(GenerationTest, FirstGenerationPreparesTheGridCreatesTheBoardAndShowsTheP
     EXPECT_EQ(Prepared, (std::vector<std::pair<int, bool>>{{3, false}}));
     ASSERT_NE(Game.Board(), nullptr);
     EXPECT_EQ(Game.GameState(), PuzzleView);
-    EXPECT_EQ(Game.Board()->GetBoxSize(), 3);
+    EXPECT_EQ(Game.Board()->GetDimension(), 9);
     EXPECT_TRUE(Host.Messages.isEmpty());
     ExpectGridsConsistent(Game);
 }

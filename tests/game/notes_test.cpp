@@ -17,7 +17,7 @@ struct Position {
 };
 
 Position PositionOf(const GameCore& game) {
-    return {game.PlayGrid(), game.Notes()};
+    return {game.PlayGrid(), NotesOf(game)};
 }
 
 bool SameHouse(int n, GridCell a, GridCell b) {
@@ -103,7 +103,7 @@ TEST_F(NotesTest, ARepeatingEntryLeavesEveryOtherNote) {
             for (int c = 0; c < Side(); ++c)
                 if (GridCell{r, c} != cells.open)
                     Game.ToggleNote(symbol, r, c);
-        const NotesGrid before = Game.Notes();
+        const NotesGrid before = NotesOf(Game);
         Type(symbol, cells.open);
         for (int r = 0; r < Side(); ++r)
             for (int c = 0; c < Side(); ++c)
@@ -192,7 +192,7 @@ TEST_F(NotesTest, EveryNewGameStartsWithNoNotesNothingToUndoAndPenMode) {
         // Abandoned, then played again.
         Host.Answer = true;
         ASSERT_EQ(Game.Play(), GameCore::PlayOutcome::Abandoned);
-        EXPECT_EQ(Game.Notes(), NotesGrid{});
+        EXPECT_EQ(NotesOf(Game), NotesGrid{});
         ASSERT_EQ(Game.Play(), GameCore::PlayOutcome::Started);
         EXPECT_FALSE(Game.PencilMode());
         const Position start = PositionOf(Game);

@@ -2,8 +2,9 @@
 # The layers of the program, as one table: which of our folders each folder under src/ may
 # include, and which Qt modules. Fails on any include, or any link of one of our libraries,
 # that the table does not allow, and on a folder under src/ that the table does not know.
-# The game side runs bank -> engine -> game -> view -> print; the geometry, the toolkit and
-# the desktop services stand beside it on Qt alone; windows use both sides, and app starts
+# The game side runs base -> bank -> engine -> game -> view -> print, base holding the plain
+# helpers that layers of it share (the engine needs nothing of the bank); the geometry, the
+# toolkit and the desktop services stand beside it on Qt alone; windows use both sides, and app starts
 # the windows, or writes the command line's booklet with the game and print layers.
 # Usage: check_layers.sh <src> <Qt include directories, ';'-separated> [library=links ...]
 #   Each library=links names one of our libraries (caselio_<folder>, or a test program) and
@@ -14,18 +15,20 @@ qt_dirs=$2
 shift 2
 
 declare -A ours=(
-    [bank]="bank"
-    [engine]="engine bank"
+    [base]="base"
+    [bank]="bank base"
+    [engine]="engine base"
     [geometry]="geometry"
     [desktop]="desktop"
-    [game]="game engine bank"
-    [view]="view game engine bank geometry"
-    [print]="print view game engine bank geometry"
+    [game]="game engine bank base"
+    [view]="view game geometry"
+    [print]="print view game engine bank base geometry"
     [toolkit]="toolkit geometry"
-    [windows]="windows toolkit desktop print view game engine bank geometry"
+    [windows]="windows toolkit desktop print view game engine bank base geometry"
     [app]="app windows desktop print game"
 )
 declare -A qt_modules=(
+    [base]=""
     [bank]=""
     [engine]=""
     [geometry]="QtCore"

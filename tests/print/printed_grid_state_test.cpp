@@ -42,10 +42,10 @@ protected:
     void Print(std::uint8_t state, int boxSize = 3, const CellGrid* grid = nullptr) {
         const CellGrid& play = grid ? *grid : play_;
         const CellGrid& puzzle = grid ? *grid : puzzle_;
-        GridView view{boxSize, state, play, puzzle, grid ? *grid : solution_, &board_, true, 3};
-        view.notes = &notes_;
         const std::string alphabet(AlphabetFor(boxSize));
-        view.alphabet = alphabet;
+        const GridView view =
+            GridViewOf(GridContent{boxSize, state, play, puzzle, grid ? *grid : solution_, &board_,
+                                   true, &notes_, alphabet});
         const GridLayout layout = *GridLayoutFor(boxSize, 8);
         const QString path = dir_.filePath(QStringLiteral("state%1.pdf").arg(state));
         QPrinter printer(QPrinter::HighResolution);

@@ -8,6 +8,7 @@
 // The seed drives the events and the game's own random stream alike, so a printed seed
 // replays a failing run exactly, puzzles included.
 #include "desktop/desktop_services.h"
+#include "support/game_cells.h"
 #include "support/pinned_random_stream.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/radio_group.h"
@@ -273,8 +274,8 @@ protected:
     std::string brokenNotesRule() {
         const GameCore& game = core();
         const int side = game.BoxSize() * game.BoxSize();
-        for (int r = 0; r < kNotesSide; ++r)
-            for (int c = 0; c < kNotesSide; ++c) {
+        for (int r = 0; r < kLargestSide; ++r)
+            for (int c = 0; c < kLargestSide; ++c) {
                 const CellNotes notes = game.NotesAt(r, c);
                 if (notes == 0)
                     continue;
@@ -292,11 +293,11 @@ protected:
         if (!inGrid || !game.History().CanUndo())
             return "";
         const CellGrid grid = game.PlayGrid();
-        const NotesGrid notes = game.Notes();
+        const NotesGrid notes = NotesOf(game);
         const bool couldRedo = game.History().CanRedo();
         undo->trigger();
         redo->trigger();
-        if (game.PlayGrid() != grid || game.Notes() != notes ||
+        if (game.PlayGrid() != grid || NotesOf(game) != notes ||
             game.History().CanRedo() != couldRedo)
             return "undo then redo changed the game";
         if (++checks % 499 != 0)
@@ -304,11 +305,11 @@ protected:
         int steps = 0;
         for (; game.History().CanUndo(); ++steps)
             undo->trigger();
-        if (game.PlayGrid() != game.PuzzleGrid() || game.Notes() != NotesGrid{})
+        if (game.PlayGrid() != game.PuzzleGrid() || NotesOf(game) != NotesGrid{})
             return "undoing every step left more than the puzzle";
         for (int i = 0; i < steps; ++i)
             redo->trigger();
-        if (game.PlayGrid() != grid || game.Notes() != notes)
+        if (game.PlayGrid() != grid || NotesOf(game) != notes)
             return "redoing every step did not give the game back";
         return "";
     }

@@ -24,6 +24,15 @@ inline char SolutionAt(const GameCore& game, GridCell cell) {
     return game.SolutionGrid()[cell.row][cell.column];
 }
 
+// Every note of the game, cell by cell.
+inline NotesGrid NotesOf(const GameCore& game) {
+    NotesGrid notes{};
+    for (int r = 0; r < kLargestSide; ++r)
+        for (int c = 0; c < kLargestSide; ++c)
+            notes[r][c] = game.NotesAt(r, c);
+    return notes;
+}
+
 // The first cell, row by row, that is a given (given == true) or open.
 inline GridCell FirstCell(const GameCore& game, bool given) {
     for (int r = 0; r < Side(game); ++r)

@@ -58,8 +58,10 @@ struct Game {
 
     int Side() const { return layout.side; }
 
-    GridView View(std::uint8_t state, bool checking) const {
-        return GridView{layout.boxSize, state, play, puzzle, solution, &board, checking, 3};
+    GridView View(std::uint8_t state, bool checking, const NotesGrid* notes = nullptr,
+                  std::string_view alphabet = {}, char highlight = ' ') const {
+        return GridViewOf(GridContent{layout.boxSize, state, play, puzzle, solution, &board,
+                                      checking, notes, alphabet, highlight});
     }
 
     QImage Render(std::uint8_t state, bool checking,
@@ -398,9 +400,7 @@ TEST_P(GridPixels, EveryNoteIsWholeApartFromLinesAndNeighboursAndSmallerThanTheS
                         open = {r, c};
             const GridCell given = game.FirstGiven();
             NotesGrid notes{};
-            GridView view = game.View(4, false);
-            view.alphabet = alphabet;
-            view.notes = &notes;
+            const GridView view = game.View(4, false, &notes, alphabet);
             // The cell and what lies around it, painted as a screen of that scale paints it.
             const auto paint = [&](GridCell cell) {
                 const QRect around = Cell(game, cell).adjusted(-4, -4, 4, 4);
@@ -468,9 +468,7 @@ TEST_P(GridPixels, SelectedCellWithNotesIsTintedNotRinged) {
     const GridCell open = game.FirstOpen();
     NotesGrid notes{};
     notes[open.row][open.column] = NoteBit(0) | NoteBit(GetParam() * GetParam() - 1);
-    GridView view = game.View(4, false);
-    view.alphabet = alphabet;
-    view.notes = &notes;
+    const GridView view = game.View(4, false, &notes, alphabet);
     QImage image(GridExtent(game.layout.Cells()), QImage::Format_RGB32);
     QPainter painter(&image);
     PaintGrid(painter, view, game.layout.Cells(), open, game.font);
@@ -490,9 +488,7 @@ TEST_P(GridPixels, NotesKeepTheirPlacesAtTwiceTheScaleAndStayOutOfOtherViews) {
     const std::string alphabet(AlphabetFor(n));
     const GridCell open = game.FirstOpenOffTheDiagonal();
     NotesGrid notes{};
-    GridView view = game.View(Playing, false);
-    view.alphabet = alphabet;
-    view.notes = &notes;
+    const GridView view = game.View(Playing, false, &notes, alphabet);
     const auto render = [&](const GridView& shown, int scale) {
         QImage image(GridExtent(game.layout.Cells()) * scale, QImage::Format_RGB32);
         image.setDevicePixelRatio(scale);
@@ -531,9 +527,8 @@ TEST_P(GridPixels, NotesKeepTheirPlacesAtTwiceTheScaleAndStayOutOfOtherViews) {
     notes[open.row][open.column] = NoteBit(n * n) - 1;
     for (const std::uint8_t state : {PuzzleView, SolutionView, PlayingSolutionView})
         for (int scale : {1, 2}) {
-            GridView other = view;
-            other.gameState = state;
-            EXPECT_EQ(render(other, scale), render(game.View(state, false), scale))
+            EXPECT_EQ(render(game.View(state, false, &notes, alphabet), scale),
+                      render(game.View(state, false), scale))
                 << "state " << int(state) << " at scale " << scale;
         }
 }
@@ -546,9 +541,8 @@ TEST_P(GridPixels, HighlightTintsTheCellsOfTheSymbolOnly) {
     const char symbol = game.puzzle[given.row][given.column];
     const GridCell open = game.FirstOpen();
     game.play[open.row][open.column] = symbol;
-    GridView view = game.View(4, false);
     for (const char highlight : {symbol, ' '}) {
-        view.highlight = highlight;
+        const GridView view = game.View(4, false, nullptr, {}, highlight);
         QImage image(GridExtent(game.layout.Cells()), QImage::Format_RGB32);
         QPainter painter(&image);
         PaintGrid(painter, view, game.layout.Cells(), std::nullopt, game.font);

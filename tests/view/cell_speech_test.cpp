@@ -16,10 +16,8 @@ struct Position {
         play = puzzle;
     }
     GridView View(std::uint8_t state, bool checking) const {
-        GridView view{3, state, play, puzzle, solution, &board, checking, 3};
-        view.notes = &notes;
-        view.alphabet = "123456789";
-        return view;
+        return GridViewOf(
+            GridContent{3, state, play, puzzle, solution, &board, checking, &notes, "123456789"});
     }
     TsdBoard board;
     CellGrid play = MakeCellGrid();

@@ -42,7 +42,8 @@ bool WritePage(int boxSize, QPageLayout::Orientation orientation, const QImage& 
     CellGrid solution = MakeCellGrid();
     board.ExportPuzzle(puzzle);
     board.ExportSolution(solution);
-    const GridView view{boxSize, 1, puzzle, puzzle, solution, &board, false, kSeparatorWidth};
+    const GridView view =
+        GridViewOf(GridContent{boxSize, 1, puzzle, puzzle, solution, &board, false});
     const GridLayout layout = *GridLayoutFor(boxSize, kMinGridFontPoints);
 
     const int side = boxSize * boxSize;
