@@ -162,12 +162,8 @@ void TfrmSudoku::ActGeneraExecute() {
 }
 
 void TfrmSudoku::ApplyGameState() {
-    for (const GameCommand command : kActionCommands)
-        ActionFor(command)->setEnabled(false);
     Ui.Clock1->hide();
     Ui.pnlGameOn->hide();
-    Ui.cbg1->setEnabled(false);
-    Ui.cbgLivello->setEnabled(false);
     Ui.sg1->setAutoPopup(false);
 
     if (Core.GameOnView()) {

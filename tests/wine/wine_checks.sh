@@ -105,7 +105,7 @@ timeout 180 wineboot -i >/dev/null 2>&1 || fail "wineboot did not make the prefi
 # those names, as fontconfig gives DejaVu Sans for them on Linux.
 FONTS=$WINEPREFIX/drive_c/windows/Fonts
 stand_in() { # <family> <file stem> <Debian font> <its bold>
-    local style=Regular source=$3 name=$1 file=$2.ttf
+    local style=Regular source name=$1 file=$2.ttf
     for source in "$3" "$4"; do
         /usr/bin/python3 "$HERE/stand_in_font.py" "$source" "$1" $style "$FONTS/$file" ||
             fail "could not make the stand-in for $1"
